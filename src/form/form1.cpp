@@ -1,0 +1,282 @@
+#include "form/form1.h"
+
+#include "form/layout_types.h"
+#include "form/looks.h"
+#include "form/navigation.h"
+#include "form/widgets.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <limits>
+
+namespace form {
+
+namespace {
+
+    constexpr int twipsPerPixel = 15;
+    constexpr int clientWidth = 5385 / twipsPerPixel;
+    constexpr int clientHeight = 8640 / twipsPerPixel;
+
+    int px(int twips) { return qRound(double(twips) / twipsPerPixel); }
+
+    QRect pixelRect(const Twips& t) { return { px(t.left), px(t.top), px(t.width), px(t.height) }; }
+
+    // A line is drawn one pixel wide from one end point to the other.
+    QRect lineRect(const Twips& ends)
+    {
+        const int x1 = px(ends.left), y1 = px(ends.top), x2 = px(ends.width), y2 = px(ends.height);
+        return { qMin(x1, x2), qMin(y1, y2), qAbs(x1 - x2) + 1, qAbs(y1 - y2) + 1 };
+    }
+
+    void setInk(QWidget* w, Ink ink, QPalette::ColorRole role = QPalette::WindowText)
+    {
+        if (ink == Ink::Default)
+            return;
+        QPalette p = w->palette();
+        for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+            p.setColor(group, role, inkColour(ink));
+        w->setPalette(p);
+    }
+
+    void setYellowBase(QWidget* w)
+    {
+        QPalette p = w->palette();
+        for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+            p.setColor(group, QPalette::Base, windowBackground);
+        w->setPalette(p);
+    }
+
+    QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+    {
+        auto* label = new LinkLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(spec.caption);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignTop | (spec.alignRight ? Qt::AlignRight : Qt::AlignLeft));
+        setInk(label, spec.ink);
+        if (spec.pointer == Pointer::Link)
+            label->setCursor(Qt::PointingHandCursor);
+        else if (spec.pointer == Pointer::IBeam)
+            label->setCursor(Qt::IBeamCursor);
+        return label;
+    }
+
+    // A one-line caption stays on one line. The Ming face draws Latin letters, digits and blanks
+    // wider than the designed face did, so a caption that no longer fits its box is let run a few
+    // pixels past its designed right edge (left edge for right-aligned), instead of wrapping into a
+    // second line that the box has no room to show.
+    void keepOneLineCaptionWhole(QLabel* label, bool alignRight)
+    {
+        const QString text = label->text();
+        const QFontMetrics metrics(label->font());
+        if (text.contains(QLatin1Char('\n')) || label->height() >= 2 * metrics.lineSpacing())
+            return;
+        const int needed = metrics.horizontalAdvance(text);
+        if (needed <= label->width())
+            return;
+        label->setWordWrap(false);
+        QRect r = label->geometry();
+        if (alignRight)
+            r.setLeft(r.right() + 1 - needed);
+        else
+            r.setWidth(needed);
+        label->setGeometry(r);
+    }
+
+    QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
+    {
+        if (spec.multiLine) {
+            auto* box = new BodyBox(parent);
+            box->setPlainText(spec.caption);
+            return box;
+        }
+        auto* box = new QLineEdit(parent);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setText(spec.caption);
+        box->setReadOnly(spec.locked);
+        box->setCursorPosition(0);
+        return box;
+    }
+
+    QWidget* makeComboBox(const ControlSpec& spec, QWidget* parent)
+    {
+        auto* box = new QuantityBox(parent);
+        box->addItems(spec.items);
+        box->setCurrentIndex(-1);
+        box->setEditText(spec.caption);
+        setYellowBase(box);
+        setInk(box, spec.ink, QPalette::Text);
+        return box;
+    }
+
+    QWidget* makeFrame(const ControlSpec& spec, QWidget* parent)
+    {
+        auto* frame = new QGroupBox(spec.caption, parent);
+        return frame;
+    }
+
+    QWidget* makeImage(const ControlSpec& spec, QWidget* parent)
+    {
+        auto* image = new QLabel(parent);
+        image->setPixmap(QPixmap(spec.caption));
+        image->setScaledContents(true);
+        return image;
+    }
+
+    QWidget* makeWidget(const ControlSpec& spec, QWidget* parent)
+    {
+        switch (spec.kind) {
+        case Kind::Label:
+            return makeLabel(spec, parent);
+        case Kind::TextBox:
+            return makeTextBox(spec, parent);
+        case Kind::ComboBox:
+            return makeComboBox(spec, parent);
+        case Kind::CommandButton:
+            return new QPushButton(spec.caption, parent);
+        case Kind::Frame:
+            return makeFrame(spec, parent);
+        case Kind::OptionButton: {
+            auto* option = new QRadioButton(parent);
+            option->setChecked(spec.value == 1);
+            return option;
+        }
+        case Kind::CheckBox: {
+            auto* box = new CheckBox(parent);
+            setCheckValue(box, spec.value);
+            return box;
+        }
+        case Kind::Image:
+            return makeImage(spec, parent);
+        case Kind::Line:
+            return new LineShape(parent);
+        }
+        Q_UNREACHABLE();
+    }
+
+    // Tab enters an option group at its selected button, as a group of option buttons should.
+    void keepOptionGroupTabStop(QRadioButton* option)
+    {
+        const auto refresh = [parent = option->parentWidget()] {
+            for (auto* o : parent->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+                o->setFocusPolicy(o->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        QObject::connect(option, &QRadioButton::toggled, option, refresh);
+        refresh();
+    }
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tovira幫你算"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-80.png")));
+    setFixedSize(clientWidth, clientHeight);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, windowBackground);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setStyleSheet(QString::fromLatin1(frameStyleSheet));
+    controls_.insert(objectName(), this);
+
+    for (const ControlSpec& spec : layoutTable()) {
+        QWidget* parentWidget = controls_.value(spec.container);
+        Q_ASSERT_X(parentWidget, "Form1", qPrintable(spec.container));
+        QWidget* w = makeWidget(spec, parentWidget);
+        w->setObjectName(spec.name);
+        w->setGeometry(spec.kind == Kind::Line ? lineRect(spec.geometry) : pixelRect(spec.geometry));
+        if (spec.kind != Kind::Image && spec.kind != Kind::Line)
+            w->setFont(spec.font.windowDefault ? windowDefaultFont() : mingFont(spec.font));
+        if (spec.kind == Kind::Label)
+            keepOneLineCaptionWhole(static_cast<QLabel*>(w), spec.alignRight);
+        if (!spec.toolTip.isEmpty())
+            w->setToolTip(spec.toolTip);
+        w->setEnabled(spec.enabled);
+        w->setVisible(spec.visible);
+        if (auto* option = qobject_cast<QRadioButton*>(w))
+            keepOptionGroupTabStop(option);
+        controls_.insert(spec.name, w);
+    }
+
+    QWidget* previous = nullptr;
+    for (const FocusChain& chain : focusChains()) {
+        for (const QString& name : chain.controls) {
+            QWidget* w = control(name);
+            if (previous)
+                QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+}
+
+QWidget* Form1::control(const QString& name) const
+{
+    QWidget* w = controls_.value(name);
+    if (!w)
+        qFatal("Form1 has no control named %s", qPrintable(name));
+    return w;
+}
+
+QLabel* Form1::label(const QString& name) const { return control<QLabel>(name); }
+QLineEdit* Form1::textBox(const QString& name) const { return control<QLineEdit>(name); }
+BodyBox* Form1::bodyBox() const { return control<BodyBox>(QStringLiteral("Text16")); }
+QComboBox* Form1::comboBox(const QString& name) const { return control<QComboBox>(name); }
+QPushButton* Form1::button(const QString& name) const { return control<QPushButton>(name); }
+QGroupBox* Form1::frame(const QString& name) const { return control<QGroupBox>(name); }
+QCheckBox* Form1::checkBox(const QString& name) const { return control<QCheckBox>(name); }
+QRadioButton* Form1::optionButton(const QString& name) const { return control<QRadioButton>(name); }
+
+QStringList Form1::controlNames() const
+{
+    QStringList names = controls_.keys();
+    names.removeOne(objectName());
+    return names;
+}
+
+void Form1::addLoadHandler(std::function<void()> handler) { loadHandlers_.push_back(std::move(handler)); }
+
+void Form1::Form_Load()
+{
+    for (const auto& handler : loadHandlers_)
+        handler();
+}
+
+void Form1::switchPage(const QString& from, const QString& to)
+{
+    frame(from)->setVisible(false);
+    frame(to)->setVisible(true);
+}
+
+QGroupBox* Form1::visiblePage() const
+{
+    QGroupBox* shown = nullptr;
+    for (const QString& name : pageNames) {
+        QGroupBox* page = frame(name);
+        if (!page->isHidden()) {
+            if (shown)
+                return nullptr;
+            shown = page;
+        }
+    }
+    return shown;
+}
+
+void Form1::centreOnScreen()
+{
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect frameRect = frameGeometry();
+    frameRect.moveCenter(available.center());
+    move(frameRect.topLeft());
+}
+
+} // namespace form

@@ -1,0 +1,72 @@
+#pragma once
+// Form1, the program's one window. It is built once from the layout table (layout_table.cpp): every
+// control exists from the start, named by its layout name, inside its page. The subsystems find
+// controls by those names and connect their handlers; Form1 itself only knows pages and looks.
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace form {
+
+class LinkLabel;
+class BodyBox;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // The control named `name` in the layout; aborts on a name the layout does not have, since
+    // that is a programming error, never a user's.
+    QWidget* control(const QString& name) const;
+    template <class T> T* control(const QString& name) const
+    {
+        auto* w = qobject_cast<T*>(control(name));
+        Q_ASSERT_X(w, "Form1::control", qPrintable(name));
+        return w;
+    }
+    QLabel* label(const QString& name) const;
+    QLineEdit* textBox(const QString& name) const; // Text1..Text15 (Text16 is bodyBox())
+    BodyBox* bodyBox() const; // Text16
+    QComboBox* comboBox(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    QGroupBox* frame(const QString& name) const;
+    QCheckBox* checkBox(const QString& name) const;
+    QRadioButton* optionButton(const QString& name) const;
+    bool hasControl(const QString& name) const { return controls_.contains(name); }
+    QStringList controlNames() const;
+
+    // Start-up: the subsystems register what runs once after every control exists and before the
+    // window is shown; Form_Load runs them in the order they were added.
+    void addLoadHandler(std::function<void()> handler);
+    void Form_Load();
+
+    // Hides `from`, then shows `to`: the two steps of every page change.
+    void switchPage(const QString& from, const QString& to);
+    // The one visible page, or nullptr (never, between user actions).
+    QGroupBox* visiblePage() const;
+
+    // Places the window in the middle of the screen it will open on.
+    void centreOnScreen();
+
+    // The receiving-date boxes react to a mouse press by placing the caret, nothing more.
+    void Text8_MouseDown() { }
+    void Text7_MouseDown() { }
+    void Text10_MouseDown() { }
+
+private:
+    QHash<QString, QWidget*> controls_;
+    std::vector<std::function<void()>> loadHandlers_;
+};
+
+} // namespace form

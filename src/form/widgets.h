@@ -1,0 +1,80 @@
+#pragma once
+// The few widgets whose behaviour the program needs and Qt does not give by default. Each keeps to
+// public Qt API; the reasons are in the comments of widgets.cpp.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+class QRadioButton;
+
+namespace form {
+
+// A label that reports a click: a left press and a release inside it. Every label of the window is
+// one; only the link labels have anyone listening.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A quantity box: an editable combo box whose `activated` signal means "an item was chosen from the
+// list" (popup, arrow keys or wheel) and nothing else. Typing never activates an item and never adds
+// one to the list.
+class QuantityBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit QuantityBox(QWidget* parent = nullptr);
+};
+
+// A check box whose user clicks only tick and clear; the greyed state comes from code alone.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override;
+};
+
+// The order body box: several lines with a vertical scroll bar. Its text keeps line ends as "\n",
+// so a copy gives them back as CR LF, the form the order e-mail is written in, as plain text only.
+class BodyBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit BodyBox(QWidget* parent = nullptr);
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+};
+
+// A thin straight line, as the remittance box's four sides.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Check box values as the program speaks of them: 0 clear, 1 ticked, 2 greyed. Setting a value
+// runs the box's click handler (stateChanged) only when the value changes.
+int checkValue(const QCheckBox* box);
+void setCheckValue(QCheckBox* box, int value);
+
+// Selecting an option clears the others of its group; clearing one leaves the others as they are,
+// so the group can end with none selected.
+void setOptionValue(QRadioButton* option, bool selected);
+
+} // namespace form

@@ -1,0 +1,7 @@
+#include "links/wiring.h"
+
+namespace links {
+
+void attach(form::Form1&) { }
+
+} // namespace links

@@ -1,0 +1,25 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tovira"));
+    QApplication::setApplicationName(QStringLiteral("Tovira"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tovira幫你算"));
+
+    // Qt's own buttons ("OK") speak Traditional Chinese like the rest of the window.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::Taiwan), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    auto form = buildProgram();
+    form->centreOnScreen();
+    form->show();
+    return QApplication::exec();
+}

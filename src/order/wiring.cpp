@@ -1,0 +1,7 @@
+#include "order/wiring.h"
+
+namespace order {
+
+void attach(form::Form1&) { }
+
+} // namespace order

@@ -1,0 +1,7 @@
+#include "pricing/wiring.h"
+
+namespace pricing {
+
+void attach(form::Form1&) { }
+
+} // namespace pricing

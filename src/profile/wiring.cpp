@@ -1,0 +1,7 @@
+#include "profile/wiring.h"
+
+namespace profile {
+
+void attach(form::Form1&) { }
+
+} // namespace profile
