@@ -10,10 +10,6 @@
 
 #include <array>
 
-// Rows name only the fields they set, the rest keep ControlSpec's defaults; g++ 12 still reports
-// every unnamed QString/QStringList field of a designated initialiser as missing.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace form {
 
 namespace {

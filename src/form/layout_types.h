@@ -41,22 +41,22 @@ struct Font {
 };
 
 struct ControlSpec {
-    QString name; // the control's objectName
+    QString name {}; // the control's objectName
     Kind kind = Kind::Label;
-    QString container; // "Form1" or the name of a frame
-    Twips geometry;
-    QString caption; // caption or text; lines separated by "\r\n"; an Image's resource path
+    QString container {}; // "Form1" or the name of a frame
+    Twips geometry {};
+    QString caption {}; // caption or text; lines separated by "\r\n"; an Image's resource path
     Ink ink = Ink::Default;
     Font font = {};
     bool alignRight = false;
-    QString toolTip;
+    QString toolTip {};
     Pointer pointer = Pointer::Default;
     bool visible = true;
     bool enabled = true;
     bool locked = false; // text box: select and copy only
     bool multiLine = false; // text box: several lines and a vertical scroll bar
     int value = 0; // check box: 0 clear, 1 ticked, 2 greyed; option button: 1 selected
-    QStringList items; // combo box list
+    QStringList items {}; // combo box list
 };
 
 // The window-wide keyboard focus order, page by page.
