@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -88,10 +89,21 @@ void typeInto(QWidget* box, const QString& text)
         target = combo->lineEdit();
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         QTest::keyClick(target, Qt::Key_Delete);
-    else
+        return;
+    }
+    // keyClicks sends Latin-1 only; Chinese text arrives as one key event carrying it, as an input
+    // method would deliver it.
+    bool latin1 = true;
+    for (QChar c : text)
+        latin1 = latin1 && c.unicode() < 0x100;
+    if (latin1) {
         QTest::keyClicks(target, text);
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
 }
 
 } // namespace support
