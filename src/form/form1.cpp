@@ -1,5 +1,6 @@
 #include "form/form1.h"
 
+#include "form/accessibility.h"
 #include "form/layout_types.h"
 #include "form/looks.h"
 #include "form/navigation.h"
@@ -59,9 +60,10 @@ namespace {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignTop | (spec.alignRight ? Qt::AlignRight : Qt::AlignLeft));
         setInk(label, spec.ink);
-        if (spec.pointer == Pointer::Link)
+        if (spec.pointer == Pointer::Link) {
             label->setCursor(Qt::PointingHandCursor);
-        else if (spec.pointer == Pointer::IBeam)
+            label->setAccessibleDescription(QStringLiteral("開啟網頁"));
+        } else if (spec.pointer == Pointer::IBeam)
             label->setCursor(Qt::IBeamCursor);
         return label;
     }
@@ -214,6 +216,7 @@ Form1::Form1(QWidget* parent)
             previous = w;
         }
     }
+    nameControlsForScreenReaders(*this);
 }
 
 QWidget* Form1::control(const QString& name) const

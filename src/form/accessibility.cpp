@@ -1,0 +1,75 @@
+#include "form/accessibility.h"
+
+#include "form/form1.h"
+#include "pricing/catalogue.h"
+
+#include <QLabel>
+
+namespace form {
+
+namespace {
+
+    struct Caption {
+        const char* control;
+        const char* label; // the label beside it
+        const char* group = nullptr; // the label heading its group, if any
+    };
+
+    constexpr Caption captions[] = {
+        // product page
+        { "Text13", "Label81", "Label78" },
+        { "Text14", "Label92", "Label78" },
+        // details page
+        { "Text2", "Label13" },
+        { "Text1", "Label12" },
+        { "Text4", "Label63" },
+        { "Text5", "Label64" },
+        { "Text9", "Label99" },
+        { "Text3", "Label52" },
+        { "Text6", "Label65" },
+        { "Check1", "Label69", "Label67" },
+        { "Check2", "Label70", "Label67" },
+        { "Text8", "Label100" },
+        { "Text7", "Label101" },
+        { "Text10", "Label102" },
+        { "Option1", "Label48", "Label14" },
+        { "Option2", "Label49", "Label14" },
+        { "Option3", "Label50", "Label14" },
+        { "Option4", "Label51", "Label14" },
+        { "Text11", "Label89" },
+        // result page
+        { "Text12", "Label95" },
+        { "Text15", "Label96" },
+        { "Text16", "Label97" },
+    };
+
+    // A caption read aloud without its closing colon.
+    QString spoken(const QString& caption)
+    {
+        QString text = caption.trimmed();
+        while (text.endsWith(QChar(u'：')) || text.endsWith(QLatin1Char(':')))
+            text.chop(1);
+        return text;
+    }
+
+} // namespace
+
+void nameControlsForScreenReaders(Form1& form)
+{
+    for (const Caption& c : captions) {
+        QWidget* control = form.control(QString::fromLatin1(c.control));
+        control->setAccessibleName(spoken(form.label(QString::fromLatin1(c.label))->text()));
+        if (c.group)
+            control->setAccessibleDescription(spoken(form.label(QString::fromLatin1(c.group))->text()));
+    }
+    const QString quantity = spoken(form.label(QStringLiteral("Label4"))->text()); // 數量
+    for (const pricing::Product& product : pricing::catalogue) {
+        QWidget* box = form.control(QString::fromLatin1(product.quantityBox));
+        box->setAccessibleName(QString::fromUtf8(product.name) + QLatin1Char(' ') + quantity);
+        // Screen readers on Linux speak an editable combo box by its text and find its name through
+        // the label that is its buddy.
+        form.label(QString::fromLatin1(product.nameLabel))->setBuddy(box);
+    }
+}
+
+} // namespace form
