@@ -31,13 +31,12 @@ namespace {
             subtotals << caption(form, row.subtotalLabel);
             points << caption(form, row.pointsLabel);
         }
+        // Both sums before either is shown, so the goods total never runs ahead of the rest.
         const std::optional<QString> goods = columnSum(subtotals);
-        if (!goods)
+        const std::optional<QString> pointsTotal = columnSum(points);
+        if (!goods || !pointsTotal)
             return false;
         setCaption(form, "Label15", *goods);
-        const std::optional<QString> pointsTotal = columnSum(points);
-        if (!pointsTotal)
-            return false;
         setCaption(form, "Label16", *pointsTotal);
         return true;
     }
