@@ -1,0 +1,59 @@
+#include "platform/settings_store.h"
+
+#include "platform/raw_text_format.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+#ifdef Q_OS_WIN
+    // The registry key in which the customer's details have always been kept on Windows, so that
+    // details saved there before are found again. Untested here.
+    std::unique_ptr<QSettings> openUserStore()
+    {
+        auto settings = std::make_unique<QSettings>(
+            QStringLiteral(R"(HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Tovira\Information)"),
+            QSettings::NativeFormat);
+        settings->setFallbacksEnabled(false); // never read another user's or the machine's values
+        return settings;
+    }
+#else
+    // $XDG_CONFIG_HOME/Tovira/Tovira.conf (~/.config/Tovira/Tovira.conf), section [Information]. The
+    // path is worked out on every use rather than by QSettings, which fixes it once per process.
+    std::unique_ptr<QSettings> openUserStore()
+    {
+        const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QLatin1String("/Tovira/Tovira.conf");
+        auto settings = std::make_unique<QSettings>(file, rawTextFormat());
+        settings->setFallbacksEnabled(false); // never read keys from ~/.config/Tovira.conf or /etc/xdg
+        settings->beginGroup(QStringLiteral("Information"));
+        return settings;
+    }
+#endif
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(openUserStore())
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::read(const QString& key, const QString& fallback) const
+{
+    return settings_->value(key, fallback).toString();
+}
+
+void SettingsStore::write(const QString& key, const QString& text) { settings_->setValue(key, text); }
+
+bool SettingsStore::save()
+{
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+} // namespace platform
