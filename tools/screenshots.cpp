@@ -7,10 +7,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -62,9 +63,9 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true); // a sample customer, never the user's saved details
-    QApplication::setOrganizationName(QStringLiteral("Tovira"));
-    QApplication::setApplicationName(QStringLiteral("Tovira"));
+    // A sample customer in a settings folder of its own, never the user's saved details.
+    QTemporaryDir settingsFolder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
     QDir dir;
     if (!dir.mkpath(outDir)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(outDir));

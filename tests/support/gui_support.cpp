@@ -5,11 +5,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -17,9 +18,11 @@ namespace support {
 
 void isolateSettings()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("Tovira"));
-    QApplication::setApplicationName(QStringLiteral("Tovira"));
+    // The program's store lives under $XDG_CONFIG_HOME; a folder of this test program's own, removed
+    // when it ends, keeps test runs apart from each other and from the user's saved details.
+    static QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
 }
 
 std::unique_ptr<form::Form1> startProgram()

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace support {
 
-// Keeps every settings file of the test run in Qt's test folders, away from the user's own.
+// Keeps the test program's settings in a temporary folder of its own, away from the user's.
 // Call first in initTestCase().
 void isolateSettings();
 
