@@ -237,6 +237,19 @@ private slots:
         QCOMPARE(copyAll(form->bodyBox())->text(), expectedBody(QStringLiteral("abc")));
     }
 
+    // Every caption of the result page is seen whole, inside the window.
+    void resultPageCaptionsShowWhole()
+    {
+        generate();
+        for (QLabel* label : form->frame(QStringLiteral("Frame6"))->findChildren<QLabel*>()) {
+            const QRect inWindow(label->mapTo(form.get(), QPoint()), label->size());
+            QVERIFY2(form->rect().contains(inWindow), qPrintable(label->objectName()));
+            if (!label->wordWrap())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                    qPrintable(label->objectName()));
+        }
+    }
+
     void copiesArePlainText_data()
     {
         QTest::addColumn<QString>("name");
