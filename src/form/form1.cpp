@@ -22,6 +22,7 @@ namespace {
     constexpr int twipsPerPixel = 15;
     constexpr int clientWidth = 5385 / twipsPerPixel;
     constexpr int clientHeight = 8640 / twipsPerPixel;
+    constexpr int edgeGap = 4; // pixels a caption keeps clear of the window's right edge
 
     int px(int twips) { return qRound(double(twips) / twipsPerPixel); }
 
@@ -87,6 +88,18 @@ namespace {
             r.setLeft(r.right() + 1 - needed);
         else
             r.setWidth(needed);
+        // Running past the window's edge would cut the caption off; there it is set a little tighter.
+        const int windowEdge = clientWidth - edgeGap - label->parentWidget()->mapTo(label->window(), QPoint()).x();
+        if (!alignRight && r.right() >= windowEdge) {
+            r.setRight(windowEdge - 1);
+            QFont tighter = label->font();
+            qreal spacing = 0;
+            while (QFontMetrics(tighter).horizontalAdvance(text) > r.width() && spacing > -1) {
+                spacing -= 0.25;
+                tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            }
+            label->setFont(tighter);
+        }
         label->setGeometry(r);
     }
 
