@@ -99,6 +99,7 @@ namespace {
                 tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
             }
             label->setFont(tighter);
+            r.setWidth(QFontMetrics(tighter).horizontalAdvance(text));
         }
         label->setGeometry(r);
     }
@@ -266,8 +267,31 @@ void Form1::Form_Load()
 
 void Form1::switchPage(const QString& from, const QString& to)
 {
+    QWidget* focus = focusWidget();
+    const bool focusLeavesWithPage = focus && frame(from)->isAncestorOf(focus);
     frame(from)->setVisible(false);
     frame(to)->setVisible(true);
+    // A keyboard user who pressed a page button carries on at the new page's first control rather
+    // than on a button that is no longer shown.
+    if (focusLeavesWithPage)
+        focusFirstControlOf(to);
+}
+
+void Form1::focusFirstControlOf(const QString& page)
+{
+    for (const FocusChain& chain : focusChains()) {
+        if (chain.page != page)
+            continue;
+        for (const QString& name : chain.controls) {
+            QWidget* w = control(name);
+            if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+    if (QWidget* stale = focusWidget()) // a page with nothing to focus
+        stale->clearFocus();
 }
 
 QGroupBox* Form1::visiblePage() const

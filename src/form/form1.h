@@ -65,6 +65,8 @@ public:
     void Text10_MouseDown() { }
 
 private:
+    void focusFirstControlOf(const QString& page);
+
     QHash<QString, QWidget*> controls_;
     std::vector<std::function<void()>> loadHandlers_;
 };

@@ -92,6 +92,24 @@ private slots:
         QCOMPARE(form->textBox(QStringLiteral("Text2"))->text(), QStringLiteral("王小明"));
     }
 
+    // Pressing a page button from the keyboard carries the keyboard on to the new page.
+    void keyboardFollowsThePage()
+    {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto press = [this](const char* button) {
+            QPushButton* b = form->button(QString::fromLatin1(button));
+            b->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(b, Qt::Key_Space);
+        };
+        press("Command2");
+        expectPage(QStringLiteral("Frame2"));
+        QCOMPARE(form->focusWidget()->objectName(), QStringLiteral("Command6"));
+        press("Command3");
+        expectPage(QStringLiteral("Frame3"));
+        QCOMPARE(form->focusWidget()->objectName(), QStringLiteral("Text2"));
+    }
+
     void pressInDateBoxOnlyPlacesCaret()
     {
         support::click(*form, QStringLiteral("Command2"));
