@@ -1,6 +1,7 @@
 #include "form/form1.h"
 
 #include "form/accessibility.h"
+#include "form/caption_fit.h"
 #include "form/layout_types.h"
 #include "form/looks.h"
 #include "form/navigation.h"
@@ -22,7 +23,6 @@ namespace {
     constexpr int twipsPerPixel = 15;
     constexpr int clientWidth = 5385 / twipsPerPixel;
     constexpr int clientHeight = 8640 / twipsPerPixel;
-    constexpr int edgeGap = 4; // pixels a caption keeps clear of the window's right edge
 
     int px(int twips) { return qRound(double(twips) / twipsPerPixel); }
 
@@ -67,41 +67,6 @@ namespace {
         } else if (spec.pointer == Pointer::IBeam)
             label->setCursor(Qt::IBeamCursor);
         return label;
-    }
-
-    // A one-line caption stays on one line. The Ming face draws Latin letters, digits and blanks
-    // wider than the designed face did, so a caption that no longer fits its box is let run a few
-    // pixels past its designed right edge (left edge for right-aligned), instead of wrapping into a
-    // second line that the box has no room to show.
-    void keepOneLineCaptionWhole(QLabel* label, bool alignRight)
-    {
-        const QString text = label->text();
-        const QFontMetrics metrics(label->font());
-        if (text.contains(QLatin1Char('\n')) || label->height() >= 2 * metrics.lineSpacing())
-            return;
-        const int needed = metrics.horizontalAdvance(text);
-        if (needed <= label->width())
-            return;
-        label->setWordWrap(false);
-        QRect r = label->geometry();
-        if (alignRight)
-            r.setLeft(r.right() + 1 - needed);
-        else
-            r.setWidth(needed);
-        // Running past the window's edge would cut the caption off; there it is set a little tighter.
-        const int windowEdge = clientWidth - edgeGap - label->parentWidget()->mapTo(label->window(), QPoint()).x();
-        if (!alignRight && r.right() >= windowEdge) {
-            r.setRight(windowEdge - 1);
-            QFont tighter = label->font();
-            qreal spacing = 0;
-            while (QFontMetrics(tighter).horizontalAdvance(text) > r.width() && spacing > -1) {
-                spacing -= 0.25;
-                tighter.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-            }
-            label->setFont(tighter);
-            r.setWidth(QFontMetrics(tighter).horizontalAdvance(text));
-        }
-        label->setGeometry(r);
     }
 
     QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
@@ -211,7 +176,7 @@ Form1::Form1(QWidget* parent)
         if (spec.kind != Kind::Image && spec.kind != Kind::Line)
             w->setFont(spec.font.windowDefault ? windowDefaultFont() : mingFont(spec.font));
         if (spec.kind == Kind::Label)
-            keepOneLineCaptionWhole(static_cast<QLabel*>(w), spec.alignRight);
+            keepCaptionWhole(static_cast<QLabel*>(w), spec.alignRight, clientWidth);
         if (!spec.toolTip.isEmpty())
             w->setToolTip(spec.toolTip);
         w->setEnabled(spec.enabled);

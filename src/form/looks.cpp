@@ -42,17 +42,7 @@ QFont mingFont(const Font& font)
     return f;
 }
 
-QFont windowDefaultFont()
-{
-    // The desktop's own face and size; its Chinese glyphs come from the Ming face rather than
-    // whatever fallback the font system would pick.
-    QFont f = QApplication::font();
-    f.setFamilies(QStringList { f.family() } + mingFamilies);
-    f.setPointSizeF(f.pointSizeF());
-    f.setBold(false);
-    f.setUnderline(false);
-    return f;
-}
+QFont windowDefaultFont() { return mingFont({ .points = 9 }); }
 
 const char* const frameStyleSheet = "QGroupBox { border: 1px solid #a0a0a0; margin-top: 7px; }"
                                     "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }";

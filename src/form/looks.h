@@ -16,7 +16,9 @@ QColor inkColour(Ink ink);
 // each platform so that every glyph comes from one face.
 QFont mingFont(const Font& font);
 
-// The window's default user-interface font, pinned so it does not inherit the Ming face of a page.
+// The window's default font, for the captions that carry no font of their own: the default UI font
+// of the customers' desktops (Traditional Chinese Windows), 新細明體 9 pt, on every platform alike,
+// so that those captions fill their boxes as they were laid out.
 QFont windowDefaultFont();
 
 // The frame look: a thin grey border with the caption sitting in its top edge, and no tint inside.

@@ -83,6 +83,25 @@ private slots:
         QCOMPARE(shot.pixelColor(emptySpot).name(), QStringLiteral("#ffffc0"));
     }
 
+    // No caption is cut off at the bottom or the right of its box.
+    void captionsShowWhole()
+    {
+        QStringList cut;
+        for (auto* label : form->findChildren<QLabel*>()) {
+            const QString text = label->text().trimmed(); // a closing line break shows nothing
+            if (text.isEmpty())
+                continue;
+            const QFontMetrics metrics(label->font());
+            const QRect needed = metrics.boundingRect(
+                QRect(0, 0, label->width(), 1 << 20), label->wordWrap() ? int(Qt::TextWordWrap) : 0, text);
+            const QRect onWindow(label->mapTo(form.get(), QPoint()), label->size());
+            if (needed.height() > label->height() + metrics.leading() + 1 || needed.width() > label->width()
+                || !form->rect().contains(onWindow))
+                cut << label->objectName();
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char(' '))));
+    }
+
     void chineseTextInTheMingFace()
     {
         for (const char* name : { "Label53", "Label3", "Label80", "Label91" }) {
@@ -108,8 +127,7 @@ private slots:
                                  << QStringList { "Text2", "Text1", "Text4", "Text5", "Text9", "Text3", "Text6",
                                         "Check1", "Check2", "Text8", "Text7", "Text10", "Option4", "Command5",
                                         "Command4", "Text11", "Command8" };
-        QTest::newRow("result") << "Frame6"
-                                << QStringList { "Text12", "Text15", "Text16", "Command1", "Command7" };
+        QTest::newRow("result") << "Frame6" << QStringList { "Text12", "Text15", "Text16", "Command1", "Command7" };
     }
     void keyboardOrder()
     {
