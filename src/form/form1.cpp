@@ -80,6 +80,8 @@ namespace {
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setText(spec.caption);
         box->setReadOnly(spec.locked);
+        if (spec.geometry.height > 2 * 285) // a tall one-line box shows its line at the top
+            box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setCursorPosition(0);
         return box;
     }
