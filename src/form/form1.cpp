@@ -53,89 +53,89 @@ namespace {
         w->setPalette(p);
     }
 
-    QWidget* makeLabel(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeLabel(const ControlSpec& row, QWidget* parent)
     {
         auto* label = new LinkLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setText(spec.caption);
+        label->setText(row.caption);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignTop | (spec.alignRight ? Qt::AlignRight : Qt::AlignLeft));
-        setInk(label, spec.ink);
-        if (spec.pointer == Pointer::Link) {
+        label->setAlignment(Qt::AlignTop | (row.alignRight ? Qt::AlignRight : Qt::AlignLeft));
+        setInk(label, row.ink);
+        if (row.pointer == Pointer::Link) {
             label->setCursor(Qt::PointingHandCursor);
             label->setAccessibleDescription(QStringLiteral("開啟網頁"));
-        } else if (spec.pointer == Pointer::IBeam)
+        } else if (row.pointer == Pointer::IBeam)
             label->setCursor(Qt::IBeamCursor);
         return label;
     }
 
-    QWidget* makeTextBox(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeTextBox(const ControlSpec& row, QWidget* parent)
     {
-        if (spec.multiLine) {
+        if (row.multiLine) {
             auto* box = new BodyBox(parent);
-            box->setPlainText(spec.caption);
+            box->setPlainText(row.caption);
             return box;
         }
         auto* box = new QLineEdit(parent);
         box->setMaxLength(std::numeric_limits<int>::max());
-        box->setText(spec.caption);
-        box->setReadOnly(spec.locked);
-        if (spec.geometry.height > 2 * 285) // a tall one-line box shows its line at the top
+        box->setText(row.caption);
+        box->setReadOnly(row.locked);
+        if (row.geometry.height > 2 * 285) // a tall one-line box shows its line at the top
             box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setCursorPosition(0);
         return box;
     }
 
-    QWidget* makeComboBox(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeComboBox(const ControlSpec& row, QWidget* parent)
     {
         auto* box = new QuantityBox(parent);
-        box->addItems(spec.items);
+        box->addItems(row.items);
         box->setCurrentIndex(-1);
-        box->setEditText(spec.caption);
+        box->setEditText(row.caption);
         setYellowBase(box);
-        setInk(box, spec.ink, QPalette::Text);
+        setInk(box, row.ink, QPalette::Text);
         return box;
     }
 
-    QWidget* makeFrame(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeFrame(const ControlSpec& row, QWidget* parent)
     {
-        auto* frame = new QGroupBox(spec.caption, parent);
+        auto* frame = new QGroupBox(row.caption, parent);
         return frame;
     }
 
-    QWidget* makeImage(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeImage(const ControlSpec& row, QWidget* parent)
     {
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(spec.caption));
+        image->setPixmap(QPixmap(row.caption));
         image->setScaledContents(true);
         return image;
     }
 
-    QWidget* makeWidget(const ControlSpec& spec, QWidget* parent)
+    QWidget* makeWidget(const ControlSpec& row, QWidget* parent)
     {
-        switch (spec.kind) {
+        switch (row.kind) {
         case Kind::Label:
-            return makeLabel(spec, parent);
+            return makeLabel(row, parent);
         case Kind::TextBox:
-            return makeTextBox(spec, parent);
+            return makeTextBox(row, parent);
         case Kind::ComboBox:
-            return makeComboBox(spec, parent);
+            return makeComboBox(row, parent);
         case Kind::CommandButton:
-            return new QPushButton(spec.caption, parent);
+            return new QPushButton(row.caption, parent);
         case Kind::Frame:
-            return makeFrame(spec, parent);
+            return makeFrame(row, parent);
         case Kind::OptionButton: {
             auto* option = new QRadioButton(parent);
-            option->setChecked(spec.value == 1);
+            option->setChecked(row.value == 1);
             return option;
         }
         case Kind::CheckBox: {
             auto* box = new CheckBox(parent);
-            setCheckValue(box, spec.value);
+            setCheckValue(box, row.value);
             return box;
         }
         case Kind::Image:
-            return makeImage(spec, parent);
+            return makeImage(row, parent);
         case Kind::Line:
             return new LineShape(parent);
         }
@@ -169,23 +169,23 @@ Form1::Form1(QWidget* parent)
     setStyleSheet(QString::fromLatin1(frameStyleSheet));
     controls_.insert(objectName(), this);
 
-    for (const ControlSpec& spec : layoutTable()) {
-        QWidget* parentWidget = controls_.value(spec.container);
-        Q_ASSERT_X(parentWidget, "Form1", qPrintable(spec.container));
-        QWidget* w = makeWidget(spec, parentWidget);
-        w->setObjectName(spec.name);
-        w->setGeometry(spec.kind == Kind::Line ? lineRect(spec.geometry) : pixelRect(spec.geometry));
-        if (spec.kind != Kind::Image && spec.kind != Kind::Line)
-            w->setFont(spec.font.windowDefault ? windowDefaultFont() : mingFont(spec.font));
-        if (spec.kind == Kind::Label)
-            keepCaptionWhole(static_cast<QLabel*>(w), spec.alignRight, clientWidth);
-        if (!spec.toolTip.isEmpty())
-            w->setToolTip(spec.toolTip);
-        w->setEnabled(spec.enabled);
-        w->setVisible(spec.visible);
+    for (const ControlSpec& row : layoutTable()) {
+        QWidget* parentWidget = controls_.value(row.container);
+        Q_ASSERT_X(parentWidget, "Form1", qPrintable(row.container));
+        QWidget* w = makeWidget(row, parentWidget);
+        w->setObjectName(row.name);
+        w->setGeometry(row.kind == Kind::Line ? lineRect(row.geometry) : pixelRect(row.geometry));
+        if (row.kind != Kind::Image && row.kind != Kind::Line)
+            w->setFont(row.font.windowDefault ? windowDefaultFont() : mingFont(row.font));
+        if (row.kind == Kind::Label)
+            keepCaptionWhole(static_cast<QLabel*>(w), row.alignRight, clientWidth);
+        if (!row.toolTip.isEmpty())
+            w->setToolTip(row.toolTip);
+        w->setEnabled(row.enabled);
+        w->setVisible(row.visible);
         if (auto* option = qobject_cast<QRadioButton*>(w))
             keepOptionGroupTabStop(option);
-        controls_.insert(spec.name, w);
+        controls_.insert(row.name, w);
     }
 
     QWidget* previous = nullptr;
