@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tovira"));
     QApplication::setApplicationName(QStringLiteral("Tovira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tovira幫你算"));
+    // Lets the desktop match the window with the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.tovira.Tovira"));
 
     // Qt's own buttons ("OK") speak Traditional Chinese like the rest of the window.
     QTranslator qtTranslator;
