@@ -1,3 +1,4 @@
+#include "platform/shown_report.h"
 #include "program.h"
 
 #include <QApplication>
@@ -23,5 +24,6 @@ int main(int argc, char* argv[])
     auto form = buildProgram();
     form->centreOnScreen();
     form->show();
+    platform::reportFirstShownIfAsked(form.get());
     return QApplication::exec();
 }
