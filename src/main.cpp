@@ -1,3 +1,4 @@
+#include "platform/shown_report.h"
 #include "program.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Tovira"));
     QApplication::setApplicationName(QStringLiteral("Tovira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tovira幫你算"));
+    // Lets the desktop match the window with the installed desktop entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.tovira.Tovira"));
 
     // Qt's own buttons ("OK") speak Traditional Chinese like the rest of the window.
     QTranslator qtTranslator;
@@ -21,5 +24,6 @@ int main(int argc, char* argv[])
     auto form = buildProgram();
     form->centreOnScreen();
     form->show();
+    platform::reportFirstShownIfAsked(form.get());
     return QApplication::exec();
 }
