@@ -8,6 +8,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The window draws its own colours and faces, so it has no use for the desktop's theme; on GNOME
+    // and XFCE reading it would load the GTK platform theme, which alone costs about a third of a
+    // second and 65 MB at every start.
+    QApplication::setDesktopSettingsAware(false);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tovira"));
     QApplication::setApplicationName(QStringLiteral("Tovira"));

@@ -17,12 +17,32 @@ namespace {
             widest = qMax(widest, metrics.horizontalAdvance(line));
         return widest;
     }
+    // Measuring text is the costly part of building the window, and most captions are short: no
+    // character is wider than a line is high, so a caption whose lines each fit that many
+    // characters, and whose lines all fit the box's height, needs no measuring.
+    bool clearlyFits(const QFontMetrics& metrics, const QString& text, QSize box)
+    {
+        int lines = 1;
+        int longest = 0;
+        int length = 0;
+        for (QChar c : text) {
+            if (c == QLatin1Char('\n')) {
+                ++lines;
+                length = 0;
+            } else if (c != QLatin1Char('\r')) {
+                longest = qMax(longest, ++length);
+            }
+        }
+        return longest * metrics.height() <= box.width() && lines * metrics.lineSpacing() <= box.height();
+    }
 } // namespace
 
 void keepCaptionWhole(QLabel* label, bool alignRight, int windowWidth)
 {
     const QString text = label->text();
     const QFontMetrics metrics(label->font());
+    if (clearlyFits(metrics, text, label->size()))
+        return;
     const int wrappedHeight
         = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, text.trimmed()).height();
     if (wrappedHeight <= label->height())

@@ -97,11 +97,7 @@ namespace {
         return box;
     }
 
-    QWidget* makeFrame(const ControlSpec& row, QWidget* parent)
-    {
-        auto* frame = new QGroupBox(row.caption, parent);
-        return frame;
-    }
+    QWidget* makeFrame(const ControlSpec& row, QWidget* parent) { return new PageFrame(row.caption, parent); }
 
     QWidget* makeImage(const ControlSpec& row, QWidget* parent)
     {
@@ -166,7 +162,6 @@ Form1::Form1(QWidget* parent)
     p.setColor(QPalette::Window, windowBackground);
     setPalette(p);
     setAutoFillBackground(true);
-    setStyleSheet(QString::fromLatin1(frameStyleSheet));
     controls_.insert(objectName(), this);
 
     for (const ControlSpec& row : layoutTable()) {

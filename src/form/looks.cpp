@@ -44,7 +44,4 @@ QFont mingFont(const Font& font)
 
 QFont windowDefaultFont() { return mingFont({ .points = 9 }); }
 
-const char* const frameStyleSheet = "QGroupBox { border: 1px solid #a0a0a0; margin-top: 7px; }"
-                                    "QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }";
-
 } // namespace form

@@ -21,7 +21,6 @@ QFont mingFont(const Font& font);
 // so that those captions fill their boxes as they were laid out.
 QFont windowDefaultFont();
 
-// The frame look: a thin grey border with the caption sitting in its top edge, and no tint inside.
-extern const char* const frameStyleSheet;
+inline const QColor frameBorder { 0xA0, 0xA0, 0xA0 };
 
 } // namespace form

@@ -1,5 +1,7 @@
 #include "form/widgets.h"
 
+#include "form/looks.h"
+
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -59,6 +61,21 @@ QMimeData* BodyBox::createMimeDataFromSelection() const
     auto* data = new QMimeData;
     data->setText(text);
     return data;
+}
+
+void PageFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int borderTop = metrics.height() / 2; // the border runs through the caption's middle
+    painter.setPen(frameBorder);
+    painter.drawRect(0, borderTop, width() - 1, height() - 1 - borderTop);
+    if (title().isEmpty())
+        return;
+    const QRect caption(7, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, windowBackground);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
 void LineShape::paintEvent(QPaintEvent*)

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -56,6 +57,17 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+};
+
+// A captioned frame as the window draws it: a thin grey border with the caption sitting in its top
+// edge, and the page's own light yellow inside (a default group box tints its inside).
+class PageFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A thin straight line, as the remittance box's four sides.
