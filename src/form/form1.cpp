@@ -99,10 +99,15 @@ namespace {
 
     QWidget* makeFrame(const ControlSpec& row, QWidget* parent) { return new PageFrame(row.caption, parent); }
 
+    // The picture comes rendered at its box's size, and at twice that for high-resolution screens.
     QWidget* makeImage(const ControlSpec& row, QWidget* parent)
     {
         auto* image = new QLabel(parent);
-        image->setPixmap(QPixmap(row.caption));
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        QString file = row.caption;
+        if (screen && screen->devicePixelRatio() > 1)
+            file.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+        image->setPixmap(QPixmap(file));
         image->setScaledContents(true);
         return image;
     }
