@@ -83,8 +83,8 @@ def main():
                 if gtk:
                     themed.add(name)
 
-    desktop = "as GNOME starts it (GTK platform theme)" if args.desktop else "no desktop theme"
-    print(f"Start-up on offscreen, {desktop}, {args.runs} runs each (median, min-max):")
+    where = "on X11 (Xvfb), as GNOME starts programs" if args.desktop else "on offscreen, no desktop theme"
+    print(f"Start-up {where}, {args.runs} runs each (median, min-max):")
     med = {}
     for name, rows in results.items():
         times = [r[0] for r in rows]
