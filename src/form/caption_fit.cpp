@@ -1,5 +1,6 @@
 #include "form/caption_fit.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -17,31 +18,44 @@ namespace {
             widest = qMax(widest, metrics.horizontalAdvance(line));
         return widest;
     }
-    // Measuring text is the costly part of building the window, and most captions are short: no
-    // character is wider than a line is high, so a caption whose lines each fit that many
-    // characters, and whose lines all fit the box's height, needs no measuring.
-    bool clearlyFits(const QFontMetrics& metrics, const QString& text, QSize box)
+    bool isFullWidth(QChar c)
     {
-        int lines = 1;
-        int longest = 0;
-        int length = 0;
-        for (QChar c : text) {
-            if (c == QLatin1Char('\n')) {
-                ++lines;
-                length = 0;
-            } else if (c != QLatin1Char('\r')) {
-                longest = qMax(longest, ++length);
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x9FFF) || (u >= 0xFF01 && u <= 0xFF60);
+    }
+
+    // Measuring text is the costly part of building the window: every Chinese glyph of every page
+    // would be loaded just to learn its width. In a Ming face every ideograph and full-width sign is
+    // one em wide, so only the other characters of a caption need measuring to know that it fits.
+    bool clearlyFits(const QFont& font, const QFontMetrics& metrics, const QString& text, QSize box)
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
+        const QStringList lines = text.split(lineBreak);
+        if (int(lines.size()) * metrics.lineSpacing() > box.height())
+            return false;
+        const int em = QFontInfo(font).pixelSize();
+        for (const QString& line : lines) {
+            int fullWidth = 0;
+            QString others;
+            for (QChar c : line) {
+                if (isFullWidth(c))
+                    ++fullWidth;
+                else
+                    others += c;
             }
+            if (fullWidth * em + metrics.horizontalAdvance(others) + 1 > box.width())
+                return false;
         }
-        return longest * metrics.height() <= box.width() && lines * metrics.lineSpacing() <= box.height();
+        return true;
     }
 } // namespace
 
-void keepCaptionWhole(QLabel* label, bool alignRight, int windowWidth)
+void keepCaptionWhole(QLabel* label, int windowWidth)
 {
+    const bool alignRight = label->alignment() & Qt::AlignRight;
     const QString text = label->text();
     const QFontMetrics metrics(label->font());
-    if (clearlyFits(metrics, text, label->size()))
+    if (clearlyFits(label->font(), metrics, text, label->size()))
         return;
     const int wrappedHeight
         = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, text.trimmed()).height();

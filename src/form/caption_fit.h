@@ -10,6 +10,6 @@ namespace form {
 // box, the caption keeps its designed lines instead: the box grows sideways by what it needs (to the
 // left when right-aligned), and where that would run past the window's edge the letters are set a
 // little tighter. A caption that cannot be kept whole that way is left to wrap as designed.
-void keepCaptionWhole(QLabel* label, bool alignRight, int windowWidth);
+void keepCaptionWhole(QLabel* label, int windowWidth);
 
 } // namespace form

@@ -97,7 +97,8 @@ namespace {
         return box;
     }
 
-    QWidget* makeFrame(const ControlSpec& row, QWidget* parent) { return new PageFrame(row.caption, parent); }
+    // The caption is set once the frame has its font, so no other face is loaded to measure it.
+    QWidget* makeFrame(QWidget* parent) { return new PageFrame(parent); }
 
     // The picture comes rendered at its box's size, and at twice that for high-resolution screens.
     QWidget* makeImage(const ControlSpec& row, QWidget* parent)
@@ -124,7 +125,7 @@ namespace {
         case Kind::CommandButton:
             return new QPushButton(row.caption, parent);
         case Kind::Frame:
-            return makeFrame(row, parent);
+            return makeFrame(parent);
         case Kind::OptionButton: {
             auto* option = new QRadioButton(parent);
             option->setChecked(row.value == 1);
@@ -177,8 +178,15 @@ Form1::Form1(QWidget* parent)
         w->setGeometry(row.kind == Kind::Line ? lineRect(row.geometry) : pixelRect(row.geometry));
         if (row.kind != Kind::Image && row.kind != Kind::Line)
             w->setFont(row.font.windowDefault ? windowDefaultFont() : mingFont(row.font));
-        if (row.kind == Kind::Label)
-            keepCaptionWhole(static_cast<QLabel*>(w), row.alignRight, clientWidth);
+        if (auto* frame = qobject_cast<PageFrame*>(w)) {
+            frame->setTitle(row.caption);
+            // Fitting captions means measuring text, so each page does it for its own labels when
+            // it is first shown rather than all pages at start-up.
+            connect(frame, &PageFrame::firstShown, this, [frame] {
+                for (auto* label : frame->findChildren<LinkLabel*>(Qt::FindDirectChildrenOnly))
+                    keepCaptionWhole(label, clientWidth);
+            });
+        }
         if (!row.toolTip.isEmpty())
             w->setToolTip(row.toolTip);
         w->setEnabled(row.enabled);

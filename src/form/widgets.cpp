@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTextCursor>
 #include <limits>
+#include <utility>
 
 namespace form {
 
@@ -76,6 +77,13 @@ void PageFrame::paintEvent(QPaintEvent*)
     painter.fillRect(caption, windowBackground);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+}
+
+void PageFrame::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
+    if (!std::exchange(shown_, true))
+        emit firstShown();
 }
 
 void LineShape::paintEvent(QPaintEvent*)

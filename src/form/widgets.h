@@ -65,9 +65,15 @@ class PageFrame : public QGroupBox {
     Q_OBJECT
 public:
     using QGroupBox::QGroupBox;
+signals:
+    void firstShown(); // once, before the frame is first painted
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool shown_ = false;
 };
 
 // A thin straight line, as the remittance box's four sides.

@@ -87,6 +87,8 @@ private slots:
     // No caption is cut off at the bottom or the right of its box.
     void captionsShowWhole()
     {
+        for (const QString& page : form::pageNames) // every page as the customer sees it
+            showOnly(page);
         QStringList cut;
         for (auto* label : form->findChildren<QLabel*>()) {
             const QString text = label->text().trimmed(); // a closing line break shows nothing
