@@ -22,29 +22,6 @@ void isolateSettings()
 // Before main(), so that no test can reach the user's settings, whatever it forgets.
 Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 
-std::shared_ptr<bool> answerNextMessageBox(std::function<void(QMessageBox*)> check)
-{
-    auto answered = std::make_shared<bool>(false);
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answered, check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (check)
-            check(box);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-        *answered = true;
-    });
-    timer->start();
-    return answered;
-}
-
 std::unique_ptr<form::Form1> startProgram()
 {
     auto form = buildProgram();

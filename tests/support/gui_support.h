@@ -18,17 +18,11 @@
 #include <functional>
 #include <memory>
 
-class QMessageBox;
-
 namespace support {
 
 // Keeps the test program's settings in a temporary folder of its own, away from the user's. Every
 // program linking these helpers does so before main() runs; calling it again changes nothing.
 void isolateSettings();
-
-// Arranges for the next modal box to be inspected by `check` and then dismissed with its OK button.
-// Returns a flag that turns true once that happened.
-std::shared_ptr<bool> answerNextMessageBox(std::function<void(QMessageBox*)> check = {});
 
 // The whole program, built as main() builds it, shown and active on the offscreen screen.
 std::unique_ptr<form::Form1> startProgram();
