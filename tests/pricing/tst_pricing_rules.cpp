@@ -154,6 +154,7 @@ private slots:
     {
         // The sums of large orders are checked through the window in tst_pricing_window.
         QCOMPARE(columnSum({}), Text("0"));
+        QCOMPARE(integerToText(-270), QStringLiteral("-270"));
         QVERIFY(!columnSum({ "400", "x" }));
         QVERIFY(!columnSum({ "9007199254740992", "9007199254740992", "1e16" }));
         QVERIFY(!shippingFeeText(""));
