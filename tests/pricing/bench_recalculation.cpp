@@ -2,15 +2,10 @@
 
 #include "support/gui_support.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QTest>
-
 class BenchRecalculation : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { support::isolateSettings(); }
 
     // One arrow key on a closed box: the pick, the line, both column sums and the payment.
     void pickToTotals()

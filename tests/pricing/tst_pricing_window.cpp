@@ -1,129 +1,103 @@
-// Pricing as the customer sees it: quantities picked in the real boxes, figures read off the labels.
+// Pricing as the customer sees it: quantities picked from the list or typed into the real boxes,
+// figures read off the labels.
 
 #include "pricing/catalogue.h"
 #include "support/gui_support.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QTest>
-
-using form::Form1;
-
-namespace {
-
-// "Combo1=20": pick item 20 in Combo1. "Label6=8000": Label6 then shows 8000.
-using Pairs = QStringList;
-
-const char* const totalLabels[] = { "Label15", "Label16", "Label19", "Label22", "Label25", "Label68" };
-
-}
-
 class TestPricingWindow : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<form::Form1> form;
+    QComboBox* row2 = nullptr; // Combo4: 220 each, one point each
 
     QString caption(const QString& label) const { return form->label(label)->text(); }
 
-    void pick(const QString& box, const QString& item, bool arrows)
+    // "Label6=8000 Label10=40": those labels show those figures; every other line and total shows
+    // "0", and the repeated totals agree with their originals.
+    void expectFigures(const QString& expected)
     {
-        QComboBox* combo = form->comboBox(box);
-        arrows ? support::pickWithArrows(combo, item) : support::pickFromList(combo, item);
-    }
-
-    // The labels named in `expected` show their figures; every other line shows "0" and "0", and
-    // the repeated totals agree with their originals.
-    void expectFigures(const Pairs& expected)
-    {
-        QHash<QString, QString> want;
-        for (const QString& pair : expected)
-            want.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        QHash<QString, QString> want { { "Label15", "0" }, { "Label16", "0" }, { "Label22", "0" }, { "Label25", "0" } };
         for (const pricing::Product& row : pricing::catalogue)
             for (const char* label : { row.subtotalLabel, row.pointsLabel })
-                want.insert(label, want.value(label, QStringLiteral("0")));
-        for (auto it = want.cbegin(); it != want.cend(); ++it)
-            QVERIFY2(caption(it.key()) == it.value(),
-                qPrintable(it.key() + " shows " + caption(it.key()) + ", expected " + it.value()));
+                want.insert(label, "0");
+        for (const QString& pair : expected.split(' ', Qt::SkipEmptyParts))
+            want.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        for (auto [label, figure] : want.asKeyValueRange())
+            QVERIFY2(caption(label) == figure, qPrintable(label + " shows " + caption(label) + ", not " + figure));
         QCOMPARE(caption("Label19"), caption("Label15"));
         QCOMPARE(caption("Label68"), caption("Label25"));
     }
 
+    // Row 2's figures and the amount to transfer, for `units` of its dish.
+    void expectRow2(int units)
+    {
+        const int fee = units == 0 ? 0 : units < 3 ? 150 : units < 9 ? 200 : 270;
+        expectFigures(QString::asprintf("Label28=%d Label29=%d Label15=%d Label16=%d Label22=%d Label25=%d",
+            units * 220, units, units * 220, units, fee, units * 220 + fee));
+    }
+
+    // "Combo1=20 Combo5=01": picks item 20 in Combo1, then item 01 in Combo5.
+    void pick(const QString& picks, bool arrows = false)
+    {
+        for (const QString& p : picks.split(' ', Qt::SkipEmptyParts)) {
+            QComboBox* box = form->comboBox(p.section('=', 0, 0));
+            arrows ? support::pickWithArrows(box, p.section('=', 1)) : support::pickFromList(box, p.section('=', 1));
+        }
+    }
+
 private slots:
-    void initTestCase() { support::isolateSettings(); }
     void init()
     {
         form = support::startProgram();
         support::click(*form, QStringLiteral("Command2")); // to the product page
+        row2 = form->comboBox(QStringLiteral("Combo4"));
     }
     void cleanup() { form.reset(); }
-
-    void emptyOrderShowsZeros()
-    {
-        for (const char* label : totalLabels)
-            QCOMPARE(caption(label), QStringLiteral("0"));
-        expectFigures({});
-    }
 
     void picks_data()
     {
         QTest::addColumn<bool>("arrows");
-        QTest::addColumn<Pairs>("picks");
-        QTest::addColumn<Pairs>("figures");
-        const auto add = [](const char* name, const Pairs& picks, const Pairs& figures) {
-            QTest::addRow("%s, from the list", name) << false << picks << figures;
-            QTest::addRow("%s, with arrow keys", name) << true << picks << figures;
+        QTest::addColumn<QString>("picks");
+        QTest::addColumn<QString>("figures");
+        const auto add = [](const char* name, const char* picks, const char* figures) {
+            QTest::addRow("%s, from the list", name) << false << QString(picks) << QString(figures);
+            QTest::addRow("%s, with arrow keys", name) << true << QString(picks) << QString(figures);
         };
-        add("row 1 twenty", { "Combo1=20" },
-            { "Label6=8000", "Label10=40", "Label15=8000", "Label16=40", "Label22=540", "Label25=8540" });
-        add("row 1 one", { "Combo1=01" },
-            { "Label6=400", "Label10=2", "Label15=400", "Label16=2", "Label22=150", "Label25=550" });
-        add("row 2 five", { "Combo4=05" },
-            { "Label28=1100", "Label29=5", "Label15=1100", "Label16=5", "Label22=200", "Label25=1300" });
-        add("row 2 two", { "Combo4=02" },
-            { "Label28=440", "Label29=2", "Label15=440", "Label16=2", "Label22=150", "Label25=590" });
-        add("row 13 five, no points", { "Combo10=05" },
-            { "Label46=500", "Label47=0", "Label15=500", "Label16=0", "Label22=0", "Label25=500" });
-        add("20 points", { "Combo1=10" },
-            { "Label6=4000", "Label10=20", "Label15=4000", "Label16=20", "Label22=270", "Label25=4270" });
-        add("21 points", { "Combo1=10", "Combo5=01" },
-            { "Label6=4000", "Label10=20", "Label36=120", "Label37=1", "Label15=4120", "Label16=21", "Label22=420",
-                "Label25=4540" });
-        add("41 points", { "Combo1=20", "Combo2=01" },
-            { "Label6=8000", "Label10=40", "Label7=220", "Label11=1", "Label15=8220", "Label16=41", "Label22=690",
-                "Label25=8910" });
-        add("a row back to 00", { "Combo1=05", "Combo4=03", "Combo1=00" },
-            { "Label28=660", "Label29=3", "Label15=660", "Label16=3", "Label22=200", "Label25=860" });
-        add("everything back to 00", { "Combo13=04", "Combo10=02", "Combo13=00", "Combo10=00" },
-            { "Label15=0", "Label16=0", "Label22=0", "Label25=0" });
+        add("nothing picked", "", "");
+        add("row 1 twenty", "Combo1=20", "Label6=8000 Label10=40 Label15=8000 Label16=40 Label22=540 Label25=8540");
+        add("row 1 one", "Combo1=01", "Label6=400 Label10=2 Label15=400 Label16=2 Label22=150 Label25=550");
+        add("row 2 five", "Combo4=05", "Label28=1100 Label29=5 Label15=1100 Label16=5 Label22=200 Label25=1300");
+        add("row 13 five, no points", "Combo10=05", "Label46=500 Label15=500 Label25=500");
+        add("20 points", "Combo1=10", "Label6=4000 Label10=20 Label15=4000 Label16=20 Label22=270 Label25=4270");
+        add("21 points", "Combo1=10 Combo5=01",
+            "Label6=4000 Label10=20 Label36=120 Label37=1 Label15=4120 Label16=21 Label22=420 Label25=4540");
+        add("41 points", "Combo1=20 Combo2=01",
+            "Label6=8000 Label10=40 Label7=220 Label11=1 Label15=8220 Label16=41 Label22=690 Label25=8910");
+        add("a row back to 00", "Combo1=05 Combo4=03 Combo1=00",
+            "Label28=660 Label29=3 Label15=660 Label16=3 Label22=200 Label25=860");
+        add("everything back to 00", "Combo13=04 Combo10=02 Combo13=00 Combo10=00", "");
     }
     void picks()
     {
         QFETCH(bool, arrows);
-        QFETCH(Pairs, picks);
-        QFETCH(Pairs, figures);
-        for (const QString& p : picks)
-            pick(p.section('=', 0, 0), p.section('=', 1), arrows);
+        QFETCH(QString, picks);
+        QFETCH(QString, figures);
+        pick(picks, arrows);
         expectFigures(figures);
     }
 
     // Past the 16-bit range the figures once stopped at: every order the boxes allow adds up.
     void twentyOfEverything()
     {
-        Pairs figures;
+        QString figures = "Label15=53600 Label16=240 Label22=3240 Label25=56840";
         for (const pricing::Product& row : pricing::catalogue) {
-            QComboBox* box = form->comboBox(row.quantityBox);
-            if (!row.orderable) {
-                QVERIFY(!box->isEnabled());
-                continue;
+            QCOMPARE(form->comboBox(row.quantityBox)->isEnabled(), row.orderable); // row 7 stays "0"
+            if (row.orderable) {
+                pick(row.quantityBox + QStringLiteral("=20"));
+                figures += QString::asprintf(" %s=%d %s=%d", row.subtotalLabel, 20 * QString(row.price).toInt(),
+                    row.pointsLabel, 20 * row.pointsPerUnit);
             }
-            support::pickFromList(box, QStringLiteral("20"));
-            figures << QStringLiteral("%1=%2").arg(row.subtotalLabel).arg(20 * QString(row.price).toInt())
-                    << QStringLiteral("%1=%2").arg(row.pointsLabel).arg(20 * row.pointsPerUnit);
         }
-        figures << "Label15=53600"
-                << "Label16=240"
-                << "Label22=3240"
-                << "Label25=56840";
         expectFigures(figures);
     }
 
@@ -131,29 +105,78 @@ private slots:
     // and no label shows a figure computed from it.
     void unreadableCaptionWritesNothing_data()
     {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("pick");
-        QTest::addColumn<Pairs>("figures");
-        QTest::newRow("unit price") << "Label55"
-                                    << "Combo4=05" << Pairs { "Label6=400", "Label10=2", "Label15=400", "Label25=550" };
-        QTest::newRow("another row's subtotal")
-            << "Label36"
-            << "Combo1=02" << Pairs { "Label6=800", "Label10=4", "Label15=400", "Label25=550" };
-        QTest::newRow("another row's points")
-            << "Label37"
-            << "Combo1=02" << Pairs { "Label6=800", "Label10=4", "Label15=400", "Label16=2", "Label25=550" };
+        support::addRows<QString, QString, QString>({ "label", "pick", "figures" },
+            {
+                { "unit price", "Label55", "Combo4=05", "Label6=400 Label10=2 Label15=400 Label25=550" },
+                { "another row's subtotal", "Label36", "Combo1=02", "Label6=800 Label10=4 Label15=400 Label25=550" },
+                { "another row's points", "Label37", "Combo1=02",
+                    "Label6=800 Label10=4 Label15=400 Label16=2 Label25=550" },
+            });
     }
     void unreadableCaptionWritesNothing()
     {
         QFETCH(QString, label);
         QFETCH(QString, pick);
-        QFETCH(Pairs, figures);
-        support::pickFromList(form->comboBox("Combo1"), QStringLiteral("01"));
+        QFETCH(QString, figures);
+        this->pick("Combo1=01");
         form->label(label)->setText(QStringLiteral("abc"));
-        support::pickFromList(form->comboBox(pick.section('=', 0, 0)), pick.section('=', 1));
-        for (const QString& pair : figures)
+        this->pick(pick);
+        for (const QString& pair : figures.split(' '))
             QCOMPARE(caption(pair.section('=', 0, 0)), pair.section('=', 1));
         QCOMPARE(caption("Label68"), QStringLiteral("550"));
+    }
+
+    // A typed quantity counts exactly as a picked one, while typing and after editing ends.
+    void typing_data()
+    {
+        support::addRows<QString, Qt::Key, QString, QString, int>(
+            { "typed", "leaveWith", "shownWhileTyping", "shownAfter", "units" },
+            {
+                { "3, Tab", "3", Qt::Key_Tab, "3", "03", 3 },
+                { "3, Enter", "3", Qt::Key_Return, "3", "03", 3 },
+                { "two digits", "17", Qt::Key_Tab, "17", "17", 17 },
+                { "twenty", "20", Qt::Key_Tab, "20", "20", 20 },
+                { "cleared", "", Qt::Key_Tab, "", "00", 0 },
+                { "a digit taken back", "19\b", Qt::Key_Tab, "1", "01", 1 },
+                { "25 stops at 2", "25", Qt::Key_Tab, "2", "02", 2 },
+                { "123 stops at 12", "123", Qt::Key_Return, "12", "12", 12 },
+                { "sign refused", "-4", Qt::Key_Tab, "4", "04", 4 },
+                { "letters refused", "abc", Qt::Key_Tab, "05", "05", 5 },
+                { "letter after digit refused", "7x", Qt::Key_Return, "7", "07", 7 },
+            });
+    }
+    void typing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(Qt::Key, leaveWith);
+        QFETCH(QString, shownWhileTyping);
+        QFETCH(QString, shownAfter);
+        QFETCH(int, units);
+        support::pickFromList(row2, QStringLiteral("05"));
+        support::typeInto(row2, typed);
+        QCOMPARE(row2->currentText(), shownWhileTyping);
+        expectRow2(units); // the figures follow the text before editing ends
+        QTest::keyClick(row2->lineEdit(), leaveWith);
+        QCOMPARE(row2->currentText(), shownAfter);
+        expectRow2(units);
+        QCOMPARE(row2->count(), 21);
+        if (leaveWith == Qt::Key_Tab)
+            QVERIFY(!row2->hasFocus());
+    }
+
+    // After a typed quantity the list picks up from it, and nothing was added to it.
+    void listWorksAfterTyping()
+    {
+        support::typeInto(row2, QStringLiteral("3"));
+        QTest::keyClick(row2->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(row2->currentIndex(), 3);
+        row2->setFocus();
+        QTest::keyClick(row2, Qt::Key_Down);
+        QCOMPARE(row2->currentText(), QStringLiteral("04"));
+        expectRow2(4);
+        support::pickFromList(row2, QStringLiteral("09"));
+        expectRow2(9);
+        QCOMPARE(row2->count(), 21);
     }
 };
 

@@ -3,15 +3,9 @@
 #include "program.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QKeyEvent>
-#include <QLineEdit>
+#include <QClipboard>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 namespace support {
@@ -21,17 +15,20 @@ void isolateSettings()
     // The program's store lives under $XDG_CONFIG_HOME; a folder of this test program's own, removed
     // when it ends, keeps test runs apart from each other and from the user's saved details.
     static QTemporaryDir folder;
-    QVERIFY(folder.isValid());
+    if (!folder.isValid())
+        qFatal("no temporary folder for the settings");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
 }
+// Before main(), so that no test can reach the user's settings, whatever it forgets.
+Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 
 std::unique_ptr<form::Form1> startProgram()
 {
     auto form = buildProgram();
     form->show();
     form->activateWindow();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        qWarning("the window was not exposed");
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("the window was not activated");
     return form;
 }
 
@@ -62,29 +59,6 @@ void pickWithArrows(QComboBox* box, const QString& item)
         QTest::keyClick(box, Qt::Key_Up);
 }
 
-std::shared_ptr<bool> answerNextMessageBox(std::function<void(QMessageBox*)> check)
-{
-    auto answered = std::make_shared<bool>(false);
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answered, check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (check)
-            check(box);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            ok->click();
-        else
-            box->reject();
-        *answered = true;
-    });
-    timer->start();
-    return answered;
-}
-
 void typeInto(QWidget* box, const QString& text)
 {
     QWidget* target = box;
@@ -96,17 +70,71 @@ void typeInto(QWidget* box, const QString& text)
         QTest::keyClick(target, Qt::Key_Delete);
         return;
     }
-    // keyClicks sends Latin-1 only; Chinese text arrives as one key event carrying it, as an input
+    // keyClicks sends Latin-1 only; other text arrives as one key event carrying it, as an input
     // method would deliver it.
-    bool latin1 = true;
-    for (QChar c : text)
-        latin1 = latin1 && c.unicode() < 0x100;
-    if (latin1) {
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
         QTest::keyClicks(target, text);
         return;
     }
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
+}
+
+const QMimeData* copyAll(QWidget* from)
+{
+    QApplication::clipboard()->clear();
+    from->setFocus();
+    QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+    return QApplication::clipboard()->mimeData();
+}
+
+QString pageName(const form::Form1& form)
+{
+    const QWidget* shown = form.visiblePage();
+    return shown ? shown->objectName() : QStringLiteral("(not exactly one)");
+}
+
+QStringList snapshot(const form::Form1& form)
+{
+    QStringList lines;
+    for (const QString& name : form.controlNames()) {
+        QWidget* w = form.control(name);
+        QString line = name + (w->isHidden() ? " hidden" : " shown") + (w->isEnabled() ? "" : " disabled");
+        for (const char* property : { "text", "title", "plainText", "currentIndex", "currentText", "checked" })
+            if (const QVariant value = w->property(property); value.isValid())
+                line += ' ' + value.toString();
+        if (auto* box = qobject_cast<QCheckBox*>(w)) // a greyed box counts as checked too
+            line += " value " + QString::number(form::checkValue(box));
+        lines << line;
+    }
+    lines.sort();
+    return lines;
+}
+
+QString options(const form::Form1& form)
+{
+    QString selected;
+    for (const char* name : { "Option1", "Option2", "Option3", "Option4" })
+        selected += form.optionButton(QLatin1String(name))->isChecked() ? '1' : '0';
+    return selected;
+}
+
+QStringList messageBoxesDuring(const std::function<void()>& action)
+{
+    QStringList shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &watch, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        shown << box->windowTitle() + ": " + box->text() + (box->buttons().size() == 1 ? "" : " [buttons]")
+                + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]");
+        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+    });
+    watch.start(10);
+    action();
+    return shown;
 }
 
 } // namespace support
