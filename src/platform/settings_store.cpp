@@ -2,6 +2,7 @@
 
 #include "platform/raw_text_format.h"
 
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -32,6 +33,18 @@ namespace {
         settings->beginGroup(QStringLiteral("Information"));
         return settings;
     }
+
+    // A save that is killed in the middle leaves its lock file behind ("Tovira.conf.lock"), empty
+    // if it died right after making it. QSettings would wait 30 seconds before taking an empty lock
+    // for stale, with the window frozen. A live save holds an flock on its lock, so a lock that
+    // nobody holds after a moment is left over and can go at once.
+    void clearLeftOverLock(const QString& file)
+    {
+        QLockFile lock(file + QLatin1String(".lock"));
+        lock.setStaleLockTime(100);
+        if (lock.tryLock(1000)) // otherwise a save is under way, and QSettings waits for it
+            lock.unlock();
+    }
 #endif
 
 } // namespace
@@ -52,6 +65,9 @@ void SettingsStore::write(const QString& key, const QString& text) { settings_->
 
 bool SettingsStore::save()
 {
+#ifndef Q_OS_WIN
+    clearLeftOverLock(settings_->fileName());
+#endif
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }

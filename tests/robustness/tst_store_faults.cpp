@@ -1,7 +1,8 @@
 // A store file that is missing, empty, cut short or garbage, a folder or a file where the store
-// should be, and a store that cannot be written. Start-up always completes, showing what could be
-// read and the design-time values for the rest; a save either works (and the store then holds
-// exactly what the window shows) or says it failed and leaves the store as it was.
+// should be, a store that cannot be written, and a lock left by a save that was killed. Start-up
+// always completes, showing what could be read and the design-time values for the rest; a save
+// either works at once (and the store then holds exactly what the window shows) or says it failed
+// and leaves the store as it was.
 
 #include "form/form1.h"
 #include "profile/temporary_store.h"
@@ -11,6 +12,7 @@
 #include "support/gui_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -187,6 +189,33 @@ private slots:
         QCOMPARE(messages, QStringList { saveFailed });
         QCOMPARE(store->contents(), before);
         QCOMPARE(save(8), QStringList()); // room again: the same press works
+        QCOMPARE(generationOf(storedProfile()), 8);
+    }
+
+    // A save killed at the wrong moment leaves the store's lock file behind, empty if it died just
+    // after making it. The next save must not make the customer wait for it.
+    void lockLeftByKilledSave_data()
+    {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("half written") << QByteArray("12");
+        QTest::newRow("of a process that ended")
+            << QByteArray("999999\nprofile_saver\n") + QSysInfo::machineHostName().toUtf8() + '\n';
+    }
+    void lockLeftByKilledSave()
+    {
+        QFETCH(QByteArray, lock);
+        form = support::startProgram();
+        QCOMPARE(save(7), QStringList());
+        QFile file(store->filePath() + QStringLiteral(".lock"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lock);
+        file.close();
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(save(8), QStringList());
+        QVERIFY2(clock.elapsed() < 10'000, qPrintable(QStringLiteral("the save took %1 ms").arg(clock.elapsed())));
         QCOMPARE(generationOf(storedProfile()), 8);
     }
 };
