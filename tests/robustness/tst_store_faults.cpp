@@ -1,5 +1,5 @@
 // A store file that is missing, empty, cut short or garbage, a folder or a file where the store
-// should be, a store that cannot be written, and a lock left by a save that was killed. Start-up
+// should be, a store that cannot be written, and what a save that was killed left. Start-up
 // always completes, showing what could be read and the design-time values for the rest; a save
 // either works at once (and the store then holds exactly what the window shows) or says it failed
 // and leaves the store as it was.
@@ -216,6 +216,25 @@ private slots:
         clock.start();
         QCOMPARE(save(8), QStringList());
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QStringLiteral("the save took %1 ms").arg(clock.elapsed())));
+        QCOMPARE(generationOf(storedProfile()), 8);
+    }
+
+    // A save killed just before putting its new copy of the file in place leaves the copy under a
+    // temporary name. The next save clears it, and nothing the customer may have put there.
+    void copyLeftByKilledSave()
+    {
+        form = support::startProgram();
+        QCOMPARE(save(7), QStringList());
+        const QString stray = store->filePath() + QStringLiteral(".a1B2c3");
+        const QString backup = store->filePath() + QStringLiteral(".backup");
+        for (const QString& name : { stray, backup }) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(store->contents());
+        }
+        QCOMPARE(save(8), QStringList());
+        QVERIFY(!QFile::exists(stray));
+        QVERIFY(QFile::exists(backup));
         QCOMPARE(generationOf(storedProfile()), 8);
     }
 };
