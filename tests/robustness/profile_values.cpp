@@ -4,8 +4,11 @@
 #include "form/widgets.h"
 #include "platform/settings_store.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <array>
 
 namespace robustness {
@@ -77,8 +80,18 @@ QStringList shownProfile(const form::Form1& form)
 
 QString missingValue() { return QStringLiteral("<missing>"); }
 
+void forgetStoreInMemory()
+{
+    // Where the program keeps the store: $XDG_CONFIG_HOME/Tovira/Tovira.conf.
+    QFile file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Tovira/Tovira.conf"));
+    if (file.exists() && file.open(QIODevice::ReadWrite))
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(1'000'000'000), QFileDevice::FileModificationTime);
+}
+
 QStringList storedProfile()
 {
+    forgetStoreInMemory();
     const platform::SettingsStore store;
     QStringList values;
     for (const QString& key : profileKeys())

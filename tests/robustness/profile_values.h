@@ -18,10 +18,15 @@ const QStringList& profileKeys();
 // boxes "0"/"1"/"2", the time slots "True"/"False".
 QStringList shownProfile(const form::Form1& form);
 
-// What the store file holds under each key, read as the program reads it; a key that is not there
-// reads as missingValue().
+// What the store file holds under each key, read from the file as the program's next start reads
+// it; a key that is not there reads as missingValue().
 QStringList storedProfile();
 QString missingValue();
+
+// Within one process QSettings keeps what it last read or wrote of a file and reads the file again
+// only when its size or time changed. A test that reads back a save, or starts the program again in
+// the same process, calls this first so that the file itself is read, as a new process would.
+void forgetStoreInMemory();
 
 // What a first run shows: eleven empty boxes, weekday ticked, holiday clear, "不指定" selected.
 QStringList designProfile();

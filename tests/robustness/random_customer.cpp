@@ -2,6 +2,7 @@
 
 #include "form/form1.h"
 #include "form/widgets.h"
+#include "profile_values.h"
 #include "random_text.h"
 #include "support/gui_support.h"
 
@@ -292,6 +293,7 @@ QString RandomCustomer::pressKey()
 QString RandomCustomer::restart()
 {
     program_.reset();
+    forgetStoreInMemory();
     program_ = support::startProgram();
     watchButtons();
     return QStringLiteral("close the program and start it again");

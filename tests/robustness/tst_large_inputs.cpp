@@ -118,6 +118,7 @@ private slots:
         const QStringList saved = shownProfile(*form);
         QCOMPARE(storedProfile(), saved);
         form.reset();
+        forgetStoreInMemory();
         form = support::startProgram();
         QCOMPARE(shownProfile(*form), saved);
         for (const char* name : boxes)

@@ -153,6 +153,7 @@ private slots:
         qInfo("%d saves, killed %d times, in %lld ms", saves, rounds, run.elapsed());
 
         // After all that, the window restores the last save and saves again at once.
+        forgetStoreInMemory();
         auto form = support::startProgram();
         QCOMPARE(generationOf(shownProfile(*form)), stored);
         showProfile(*form, generationProfile(*stored + 1));
@@ -177,6 +178,7 @@ private slots:
         }
         QVERIFY(first.finish());
         QVERIFY(second.finish());
+        forgetStoreInMemory();
         auto form = support::startProgram();
         QCOMPARE(shownProfile(*form), generationProfile(20));
     }

@@ -10,6 +10,7 @@
 #include "profile/temporary_store.h"
 #include "profile_values.h"
 #include "random_customer.h"
+#include "random_text.h"
 #include "support/gui_support.h"
 #include "window_invariants.h"
 
@@ -86,6 +87,17 @@ int actionCount()
     return ok && n > 0 ? n : defaultActions;
 }
 
+// Which details differ, for the failure report.
+QString differences(const QStringList& found, const QStringList& expected)
+{
+    QStringList differ;
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        if (found.value(i) != expected.at(i))
+            differ << QStringLiteral("%1 %2 instead of %3")
+                          .arg(profileKeys().at(i), describe(found.value(i)), describe(expected.at(i)));
+    return differ.join(QLatin1String(", "));
+}
+
 QStringList brokenByPress(const Form1& form, const Outcome& outcome, const Snapshot& before, Tally& tally)
 {
     QStringList broken;
@@ -106,8 +118,10 @@ QStringList brokenByPress(const Form1& form, const Outcome& outcome, const Snaps
     }
     if (outcome.saved) {
         ++tally.saved;
-        if (storedProfile() != shownProfile(form))
-            broken << QStringLiteral("the store does not hold the details just saved");
+        const QStringList stored = storedProfile();
+        if (stored != shownProfile(form))
+            broken << QStringLiteral("the store does not hold the details just saved: ")
+                    + differences(stored, shownProfile(form));
     }
     if (outcome.messages != expectedMessages)
         broken << QStringLiteral("message boxes [%1], expected [%2]")
@@ -134,7 +148,8 @@ QStringList brokenByRestart(const Form1& form, const QStringList& lastSaved)
     if (fresh.page != QLatin1String("Frame1"))
         broken << QStringLiteral("started on %1").arg(fresh.page);
     if (fresh.profile != lastSaved)
-        broken << QStringLiteral("the restored details differ from the last saved ones");
+        broken << QStringLiteral("the restored details differ from the last saved ones: ")
+                + differences(fresh.profile, lastSaved);
     if (fresh.quantities != QStringList(fresh.quantities.size(), QStringLiteral("00")))
         broken << QStringLiteral("quantities were kept across a restart");
     return broken;
