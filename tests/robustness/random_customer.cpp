@@ -129,19 +129,21 @@ Outcome RandomCustomer::act()
     const QList<QComboBox*> boxes = shown ? inView<QComboBox>(shown) : QList<QComboBox*>();
 
     QString what;
-    const int roll = below(100);
-    if (!shown || roll < (atEnd ? 10 : 1)) {
+    // In thousandths: now and then closes the program and starts it again (more often where the
+    // way on ends), otherwise clicks, picks, types or presses a key.
+    const int roll = below(1000);
+    if (!shown || roll < (atEnd ? 40 : 4)) {
         what = restart();
         outcome.restarted = true;
-    } else if (roll < 30)
+    } else if (roll < 300)
         what = clickButton();
-    else if (roll < 38)
+    else if (roll < 380)
         what = clickLabel(outcome);
-    else if (roll < 48 && !boxes.isEmpty())
+    else if (roll < 480 && !boxes.isEmpty())
         what = pickFromPopup(anyOf(boxes));
-    else if (roll < 58 && !boxes.isEmpty())
+    else if (roll < 580 && !boxes.isEmpty())
         what = stepClosedBox(anyOf(boxes));
-    else if (roll < 82)
+    else if (roll < 820)
         what = typeSomewhere();
     else
         what = pressKey();
