@@ -2,6 +2,10 @@
 
 #include "platform/raw_text_format.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -32,6 +36,30 @@ namespace {
         settings->beginGroup(QStringLiteral("Information"));
         return settings;
     }
+
+    // A save that is killed in the middle can leave two things behind, and nothing else would ever
+    // clear them:
+    // - its lock file ("Tovira.conf.lock"), empty if it died right after making it. QSettings would
+    //   wait 30 seconds before taking an empty lock for stale, with the window frozen. A live save
+    //   holds an flock on its lock, so a lock that nobody holds after a moment is left over.
+    // - its new copy of the file, if it died between giving the copy a temporary name
+    //   ("Tovira.conf.a1B2c3": six random letters and digits) and putting it in place. While the
+    //   lock is ours no save is under way, so every such copy is left over. A name of six small
+    //   letters is more likely a copy someone made by hand ("Tovira.conf.backup") and stays.
+    void clearWhatKilledSavesLeft(const QString& file)
+    {
+        QLockFile lock(file + QLatin1String(".lock"));
+        lock.setStaleLockTime(100);
+        if (!lock.tryLock(1000)) // a save is under way, and QSettings waits for it
+            return;
+        const QFileInfo store(file);
+        QDir folder = store.dir();
+        const QRegularExpression strayCopy(QLatin1Char('^') + QRegularExpression::escape(store.fileName())
+            + QLatin1String("\\.(?![a-z]{6}$)[A-Za-z0-9]{6}$"));
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+            if (strayCopy.match(name).hasMatch())
+                folder.remove(name);
+    }
 #endif
 
 } // namespace
@@ -52,6 +80,9 @@ void SettingsStore::write(const QString& key, const QString& text) { settings_->
 
 bool SettingsStore::save()
 {
+#ifndef Q_OS_WIN
+    clearWhatKilledSavesLeft(settings_->fileName());
+#endif
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
