@@ -2,7 +2,7 @@
 // holds a megabyte of text.
 
 #include "large_text.h"
-#include "profile/temporary_store.h"
+#include "robustness/temporary_store.h"
 #include "support/gui_support.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 
 #include "form/widgets.h"
 #include "large_text.h"
-#include "profile/temporary_store.h"
 #include "profile_values.h"
+#include "robustness/temporary_store.h"
 #include "stand_ins.h"
 #include "support/gui_support.h"
 

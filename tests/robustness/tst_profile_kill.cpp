@@ -5,8 +5,8 @@
 // TOVIRA_KILLS sets the number of kills, TOVIRA_SEEDS (first number) the seed of their moments.
 
 #include "form/form1.h"
-#include "profile/temporary_store.h"
 #include "profile_values.h"
+#include "robustness/temporary_store.h"
 #include "store_generations.h"
 #include "support/gui_support.h"
 

@@ -7,10 +7,10 @@
 
 #include "form/widgets.h"
 #include "pricing/catalogue.h"
-#include "profile/temporary_store.h"
 #include "profile_values.h"
 #include "random_customer.h"
 #include "random_text.h"
+#include "robustness/temporary_store.h"
 #include "support/gui_support.h"
 #include "window_invariants.h"
 

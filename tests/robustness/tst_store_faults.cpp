@@ -5,8 +5,8 @@
 // and leaves the store as it was.
 
 #include "form/form1.h"
-#include "profile/temporary_store.h"
 #include "profile_values.h"
+#include "robustness/temporary_store.h"
 #include "stand_ins.h"
 #include "store_generations.h"
 #include "support/gui_support.h"
