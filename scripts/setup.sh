@@ -26,9 +26,12 @@ tovira_install_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-tovira_build() {
+tovira_build() { # tovira_build PRESET [TARGET...]: all targets when none is named
     local preset="$1"
+    shift
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
     cd "$TOVIRA_ROOT"
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" "${targets[@]}"
 }
