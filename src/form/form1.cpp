@@ -35,22 +35,19 @@ namespace {
         return { qMin(x1, x2), qMin(y1, y2), qAbs(x1 - x2) + 1, qAbs(y1 - y2) + 1 };
     }
 
-    void setInk(QWidget* w, Ink ink, QPalette::ColorRole role = QPalette::WindowText)
+    // The same colour in every state, enabled or not, active or not.
+    void setColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
     {
-        if (ink == Ink::Default)
-            return;
         QPalette p = w->palette();
         for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-            p.setColor(group, role, inkColour(ink));
+            p.setColor(group, role, colour);
         w->setPalette(p);
     }
 
-    void setYellowBase(QWidget* w)
+    void setInk(QWidget* w, Ink ink, QPalette::ColorRole role = QPalette::WindowText)
     {
-        QPalette p = w->palette();
-        for (auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-            p.setColor(group, QPalette::Base, windowBackground);
-        w->setPalette(p);
+        if (ink != Ink::Default)
+            setColour(w, role, inkColour(ink));
     }
 
     QWidget* makeLabel(const ControlSpec& row, QWidget* parent)
@@ -92,7 +89,7 @@ namespace {
         box->addItems(row.items);
         box->setCurrentIndex(-1);
         box->setEditText(row.caption);
-        setYellowBase(box);
+        setColour(box, QPalette::Base, windowBackground);
         setInk(box, row.ink, QPalette::Text);
         return box;
     }
