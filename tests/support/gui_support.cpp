@@ -10,17 +10,17 @@
 
 namespace support {
 
-void isolateSettings()
-{
-    // The program's store lives under $XDG_CONFIG_HOME; a folder of this test program's own, removed
-    // when it ends, keeps test runs apart from each other and from the user's saved details.
-    static QTemporaryDir folder;
-    if (!folder.isValid())
-        qFatal("no temporary folder for the settings");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-}
-// Before main(), so that no test can reach the user's settings, whatever it forgets.
-Q_CONSTRUCTOR_FUNCTION(isolateSettings)
+namespace {
+    // Before main(), so that no test can reach the user's saved details, whatever it forgets.
+    void isolateSettings()
+    {
+        static QTemporaryDir folder;
+        if (!folder.isValid())
+            qFatal("no temporary folder for the settings");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    }
+    Q_CONSTRUCTOR_FUNCTION(isolateSettings)
+} // namespace
 
 std::unique_ptr<form::Form1> startProgram()
 {
@@ -32,7 +32,9 @@ std::unique_ptr<form::Form1> startProgram()
     return form;
 }
 
-void click(form::Form1& form, const QString& button) { QTest::mouseClick(form.button(button), Qt::LeftButton); }
+QString storePath() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tovira/Tovira.conf"); }
+
+void click(const form::Form1& form, const QString& name) { QTest::mouseClick(form.control(name), Qt::LeftButton); }
 
 void pickFromList(QComboBox* box, const QString& item)
 {
@@ -46,19 +48,6 @@ void pickFromList(QComboBox* box, const QString& item)
     QTRY_VERIFY(!view->isVisible());
 }
 
-void pickWithArrows(QComboBox* box, const QString& item)
-{
-    const int row = box->findText(item);
-    QVERIFY2(row >= 0, qPrintable(item));
-    box->setFocus();
-    if (box->currentIndex() < 0)
-        QTest::keyClick(box, Qt::Key_Down);
-    while (box->currentIndex() < row)
-        QTest::keyClick(box, Qt::Key_Down);
-    while (box->currentIndex() > row)
-        QTest::keyClick(box, Qt::Key_Up);
-}
-
 void typeInto(QWidget* box, const QString& text)
 {
     QWidget* target = box;
@@ -66,18 +55,13 @@ void typeInto(QWidget* box, const QString& text)
         target = combo->lineEdit();
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
-        QTest::keyClick(target, Qt::Key_Delete);
-        return;
-    }
-    // keyClicks sends Latin-1 only; other text arrives as one key event carrying it, as an input
-    // method would deliver it.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; })) {
-        QTest::keyClicks(target, text);
-        return;
-    }
+    QTest::keyClick(target, Qt::Key_Delete);
+    // Other than Latin-1, text arrives as one key event carrying it, as an input method delivers it.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; }))
+        QTest::keyClicks(target, text);
+    else
+        QApplication::sendEvent(target, &press);
 }
 
 const QMimeData* copyAll(QWidget* from)
@@ -95,31 +79,6 @@ QString pageName(const form::Form1& form)
     return shown ? shown->objectName() : QStringLiteral("(not exactly one)");
 }
 
-QStringList snapshot(const form::Form1& form)
-{
-    QStringList lines;
-    for (const QString& name : form.controlNames()) {
-        QWidget* w = form.control(name);
-        QString line = name + (w->isHidden() ? " hidden" : " shown") + (w->isEnabled() ? "" : " disabled");
-        for (const char* property : { "text", "title", "plainText", "currentIndex", "currentText", "checked" })
-            if (const QVariant value = w->property(property); value.isValid())
-                line += ' ' + value.toString();
-        if (auto* box = qobject_cast<QCheckBox*>(w)) // a greyed box counts as checked too
-            line += " value " + QString::number(form::checkValue(box));
-        lines << line;
-    }
-    lines.sort();
-    return lines;
-}
-
-QString options(const form::Form1& form)
-{
-    QString selected;
-    for (const char* name : { "Option1", "Option2", "Option3", "Option4" })
-        selected += form.optionButton(QLatin1String(name))->isChecked() ? '1' : '0';
-    return selected;
-}
-
 QStringList messageBoxesDuring(const std::function<void()>& action)
 {
     QStringList shown;
@@ -128,8 +87,9 @@ QStringList messageBoxesDuring(const std::function<void()>& action)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        shown << box->windowTitle() + ": " + box->text() + (box->buttons().size() == 1 ? "" : " [buttons]")
-                + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]");
+        shown << box->windowTitle() + ": " + box->text()
+                + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]")
+                + (box->buttons().size() == 1 ? "" : " [buttons]");
         box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
     });
     watch.start(10);

@@ -20,20 +20,18 @@
 
 namespace support {
 
-// Keeps the test program's settings in a temporary folder of its own, away from the user's. Every
-// program linking these helpers does so before main() runs; calling it again changes nothing.
-void isolateSettings();
-
-// The whole program, built as main() builds it, shown and active on the offscreen screen.
+// The whole program, built as main() builds it, shown and active on the offscreen screen. Every test
+// program linking these helpers keeps its settings in a temporary folder of its own from before main().
 std::unique_ptr<form::Form1> startProgram();
 
-// Clicks the named button with the mouse.
-void click(form::Form1& form, const QString& button);
+// The file the program keeps the customer's details in.
+QString storePath();
+
+// Clicks the named control with the mouse.
+void click(const form::Form1& form, const QString& name);
 
 // Chooses `item` from the box's list: opens the popup and clicks the item.
 void pickFromList(QComboBox* box, const QString& item);
-// Chooses `item` with the arrow keys on the closed box.
-void pickWithArrows(QComboBox* box, const QString& item);
 
 // Replaces the box's text as typed by the customer (focus, select all, type), without pressing Enter.
 void typeInto(QWidget* box, const QString& text);
@@ -44,15 +42,8 @@ const QMimeData* copyAll(QWidget* from);
 // The name of the one page in view, or "(not exactly one)".
 QString pageName(const form::Form1& form);
 
-// One line per control, "name shown|hidden [disabled] caption or content and choice", sorted:
-// whatever a customer could see change.
-QStringList snapshot(const form::Form1& form);
-
-// The time slot options Option1..Option4 as "0100": which are selected.
-QString options(const form::Form1& form);
-
 // Runs `action`, answering each modal message box it opens with OK. Gives what each box showed, as
-// "title: text", marked " [buttons]" unless it had one button only and " [icon]" if it had an icon.
+// "title: text", marked " [icon]" if it had an icon and " [buttons]" unless it had one button only.
 QStringList messageBoxesDuring(const std::function<void()>& action);
 
 } // namespace support

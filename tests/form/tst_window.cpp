@@ -1,0 +1,166 @@
+// The window as the customer meets it: the designed captions, places, colours and lists, the page
+// buttons, the keyboard order of each page and the boxes that can be copied but not edited.
+
+#include "support/gui_support.h"
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<form::Form1> form;
+
+    QString look(const QString& name, const QString& property) const
+    {
+        QWidget* w = form->control(name);
+        if (property == "rect")
+            return QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+        if (property == "ink")
+            return w->palette().color(QPalette::WindowText).name();
+        if (auto* combo = qobject_cast<QComboBox*>(w); combo && property == "items") {
+            QStringList items;
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            return items.join(' ');
+        }
+        return w->property(property.toLatin1()).toString();
+    }
+
+    // Names of the controls Tab visits from `first`, until it comes back round.
+    QStringList tabWalk(QWidget* first) const
+    {
+        QStringList seen;
+        first->setFocus(Qt::TabFocusReason);
+        for (QWidget* now = first; now && seen.size() < 40 && !seen.contains(now->objectName());) {
+            seen << now->objectName();
+            QTest::keyClick(now, Qt::Key_Tab);
+            now = form->focusWidget();
+            if (auto* combo = now ? qobject_cast<QComboBox*>(now->parentWidget()) : nullptr) // not its edit field
+                now = combo;
+        }
+        return seen;
+    }
+
+private slots:
+    void init() { form = support::startProgram(); }
+    void cleanup() { form.reset(); }
+
+    void designedLooks_data()
+    {
+        support::addRows<QString, QString, QString>({ "control", "property", "expected" },
+            {
+                { "title", "Form1", "windowTitle", "Tovira幫你算" },
+                { "welcome page", "Frame1", "title", "歡迎使用" },
+                { "order box", "Frame5", "title", "訂購資訊" },
+                { "details page", "Frame3", "title", "收件資料" },
+                { "result page", "Frame6", "title", "寄件資料" },
+                { "reminder page", "Frame4", "title", "小提醒" },
+                { "edition", "Label53", "text", "Tovira幫你算 97夏季版" },
+                { "edition ink", "Label53", "ink", "#0000c0" },
+                { "rules, three lines", "Label72", "text",
+                    "在你還未開始之前\r\n請先確認你都看過我們的訂購規則\r\n以確保雙方交易愉快喔" },
+                { "remit first", "Label90", "text", "請確認匯款完成再進行下一步" },
+                { "remit first ink", "Label90", "ink", "#ff0000" },
+                { "dish link ink", "Label3", "ink", "#0000ff" },
+                { "unavailable dish ink", "Label34", "ink", "#c0c0c0" },
+                { "unavailable dish box", "Combo9", "enabled", "false" },
+                { "quantities", "Combo1", "items", "00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20" },
+                { "quantity shown", "Combo13", "currentText", "00" },
+                { "bank code", "Text13", "text", "806" },
+                { "bank account", "Text14", "text", "204518763392" },
+                { "order address", "Text12", "text", "orders@tovira.example.com" },
+                { "address tip", "Text1", "toolTip", "請留中文全名" },
+                { "address caption tip", "Label12", "toolTip", "請留中文全名" },
+                { "time slot tip", "Option4", "toolTip", "黑貓只能指定時段 無法指定時間點喔" },
+                { "seen it", "Command2", "text", "我已經看過了" },
+                { "seen it place", "Command2", "rect", "240,528 97x33" },
+                { "generate", "Command4", "text", "匯款完成，產生訂單" },
+                { "generate place", "Command4", "rect", "192,536 145x25" },
+                { "body place", "Text16", "rect", "16,144 321x297" },
+                { "quantity box place", "Combo1", "rect", "152,40 49x21" },
+            });
+    }
+    void designedLooks()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, property);
+        QFETCH(QString, expected);
+        QCOMPARE(look(control, property), expected);
+    }
+
+    void fixedLightYellowWindow()
+    {
+        QCOMPARE(form->size(), QSize(359, 576));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->windowFlags()
+                & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+            Qt::WindowCloseButtonHint);
+        const std::pair<const char*, QPoint> emptySpots[] = { { "Frame1", { 20, 500 } }, { "Frame2", { 340, 200 } },
+            { "Frame3", { 20, 450 } }, { "Frame6", { 200, 500 } }, { "Frame4", { 300, 500 } } };
+        for (const auto& [page, spot] : emptySpots) {
+            form->switchPage(support::pageName(*form), QLatin1String(page));
+            const QImage shot = form->grab().toImage();
+            QCOMPARE(shot.pixelColor(spot * shot.devicePixelRatio()).name(), QStringLiteral("#ffffc0"));
+        }
+    }
+
+    // Each press shows the next page alone and keeps what the customer entered.
+    void pageButtons_data()
+    {
+        support::addRows<QString, QStringList, QString>({ "start", "clicks", "expected" },
+            {
+                { "我已經看過了", "Frame1", { "Command2" }, "Frame2" },
+                { "product page 上一步", "Frame1", { "Command2", "Command6" }, "Frame1" },
+                { "下一步", "Frame1", { "Command2", "Command3" }, "Frame3" },
+                { "details page 上一步", "Frame1", { "Command2", "Command3", "Command5" }, "Frame2" },
+                { "result page 上一步", "Frame6", { "Command7" }, "Frame3" },
+                { "完成", "Frame6", { "Command1" }, "Frame4" },
+            });
+    }
+    void pageButtons()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, expected);
+        QCOMPARE(support::pageName(*form), QStringLiteral("Frame1"));
+        form->switchPage(QStringLiteral("Frame1"), start);
+        form->textBox("Text2")->setText(QStringLiteral("王小明"));
+        for (const QString& button : clicks)
+            support::click(*form, button);
+        QCOMPARE(support::pageName(*form), expected);
+        QCOMPARE(form->textBox("Text2")->text(), QStringLiteral("王小明"));
+    }
+
+    void keyboardOrder_data()
+    {
+        support::addRows<QString, QString>({ "page", "order" },
+            {
+                { "products", "Frame2",
+                    "Command6 Command3 Combo8 Combo7 Combo6 Combo5 Combo4 Combo2 Combo1 Text13 Text14 Combo10 Combo11 "
+                    "Combo3 Combo12 Combo13" },
+                { "details", "Frame3",
+                    "Text2 Text1 Text4 Text5 Text9 Text3 Text6 Check1 Check2 Text8 Text7 Text10 Option4 Command5 "
+                    "Command4 Text11 Command8" },
+                { "result", "Frame6", "Text12 Text15 Text16 Command1 Command7" },
+            });
+    }
+    void keyboardOrder()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, order);
+        form->switchPage(QStringLiteral("Frame1"), page);
+        QCOMPARE(tabWalk(form->control(order.section(' ', 0, 0))).join(' '), order);
+    }
+
+    void bankAccountCopiesButRefusesEdits()
+    {
+        form->switchPage(QStringLiteral("Frame1"), QStringLiteral("Frame2"));
+        QLineEdit* box = form->textBox("Text14");
+        QCOMPARE(support::copyAll(box)->text(), QStringLiteral("204518763392"));
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClicks(box, "9");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("204518763392"));
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,121 @@
+// Pricing as the customer sees it on the product page: each quantity chosen (from the list, with
+// the arrow keys or the wheel, or typed) at once shows its line and the totals, the shipping fee
+// from the points and the amount to transfer, which the details page repeats.
+
+#include "support/gui_support.h"
+
+#include <QWheelEvent>
+
+class TestPricing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<form::Form1> form;
+
+    // "Label28=1100 Label29=5": each label shows its figure.
+    void expectCaptions(const QString& expected) const
+    {
+        for (const QString& pair : expected.split(' '))
+            QCOMPARE(form->label(pair.section('=', 0, 0))->text(), pair.section('=', 1));
+    }
+    // Goods total, points total, shipping fee and amount to transfer, as both pages show them.
+    QString totals() const
+    {
+        const auto caption = [this](const char* label) { return form->label(QLatin1String(label))->text(); };
+        if (caption("Label19") != caption("Label15") || caption("Label68") != caption("Label25"))
+            return QStringLiteral("pages disagree");
+        return QStringList { caption("Label15"), caption("Label16"), caption("Label22"), caption("Label25") }.join(' ');
+    }
+    QComboBox* box(const char* name) const { return form->comboBox(QLatin1String(name)); }
+
+private slots:
+    void init()
+    {
+        form = support::startProgram();
+        support::click(*form, QStringLiteral("Command2"));
+    }
+    void cleanup() { form.reset(); }
+
+    // Picks "Combo4=05" and so on from the lists, in order.
+    void picks_data()
+    {
+        support::addRows<QStringList, QString, QString>({ "picks", "line", "totals" },
+            {
+                { "5 of 香菇滷肉", { "Combo4=05" }, "Label28=1100 Label29=5", "1100 5 200 1300" },
+                { "1 point", { "Combo5=01" }, "Label36=120 Label37=1", "120 1 150 270" },
+                { "2 points", { "Combo5=02" }, "Label37=2", "240 2 150 390" },
+                { "3 points", { "Combo5=03" }, "Label37=3", "360 3 200 560" },
+                { "8 points", { "Combo5=08" }, "Label37=8", "960 8 200 1160" },
+                { "9 points", { "Combo5=09" }, "Label37=9", "1080 9 270 1350" },
+                { "19 points", { "Combo5=19" }, "Label37=19", "2280 19 270 2550" },
+                { "20 points", { "Combo5=20" }, "Label37=20", "2400 20 270 2670" },
+                { "21 points", { "Combo5=20", "Combo6=01" }, "Label38=330 Label39=1", "2730 21 420 3150" },
+                { "薑母鴨 counts 2 points a unit", { "Combo1=03" }, "Label6=1200 Label10=6", "1200 6 200 1400" },
+                { "sauce has no points", { "Combo10=04" }, "Label46=400 Label47=0", "400 0 0 400" },
+                { "a lower pick replaces", { "Combo5=09", "Combo5=02" }, "Label36=240 Label37=2", "240 2 150 390" },
+                { "picking 00 again", { "Combo2=03", "Combo2=00" }, "Label7=0 Label11=0", "0 0 0 0" },
+                { "twenty of every dish",
+                    { "Combo1=20", "Combo2=20", "Combo3=20", "Combo4=20", "Combo5=20", "Combo6=20", "Combo7=20",
+                        "Combo8=20", "Combo10=20", "Combo11=20", "Combo12=20", "Combo13=20" },
+                    "Label110=4000 Label112=20", "53600 240 3240 56840" },
+            });
+    }
+    void picks()
+    {
+        QFETCH(QStringList, picks);
+        QFETCH(QString, line);
+        QFETCH(QString, totals);
+        for (const QString& pick : picks)
+            support::pickFromList(form->comboBox(pick.section('=', 0, 0)), pick.section('=', 1));
+        expectCaptions(line);
+        QCOMPARE(this->totals(), totals);
+    }
+
+    // On the closed box: each arrow key and each turn of the wheel is a choice.
+    void arrowsAndWheel()
+    {
+        box("Combo5")->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(box("Combo5"), Qt::Key_Down);
+        QCOMPARE(totals(), QStringLiteral("240 2 150 390"));
+        const QPoint middle = box("Combo5")->rect().center();
+        QWheelEvent wheel(middle, box("Combo5")->mapToGlobal(middle), {}, { 0, -120 }, Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box("Combo5"), &wheel);
+        QCOMPARE(box("Combo5")->currentText(), QStringLiteral("03"));
+        QCOMPARE(totals(), QStringLiteral("360 3 200 560"));
+        QCOMPARE(box("Combo5")->count(), 21);
+    }
+
+    // Typing counts like picking: the figures follow each key, the box takes only 0 to 20 and shows
+    // the quantity as the list does once the customer moves on.
+    void typedQuantities_data()
+    {
+        support::addRows<QString, QString, QString, QString>({ "typed", "shown", "afterTab", "totals" },
+            {
+                { "one digit", "1", "1", "01", "120 1 150 270" },
+                { "leading zero", "07", "07", "07", "840 7 200 1040" },
+                { "25 stops at 2", "25", "2", "02", "240 2 150 390" },
+                { "twenty", "20", "20", "20", "2400 20 270 2670" },
+                { "letters refused", "x", "", "00", "0 0 0 0" },
+                { "cleared", "", "", "00", "0 0 0 0" },
+            });
+    }
+    void typedQuantities()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, afterTab);
+        QFETCH(QString, totals);
+        support::pickFromList(box("Combo5"), QStringLiteral("09"));
+        support::typeInto(box("Combo5"), typed);
+        QCOMPARE(box("Combo5")->currentText(), shown);
+        QCOMPARE(this->totals(), totals);
+        QTest::keyClick(box("Combo5")->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(box("Combo5")->currentText(), afterTab);
+        QCOMPARE(this->totals(), totals);
+        QCOMPARE(box("Combo5")->count(), 21);
+    }
+};
+
+QTEST_MAIN(TestPricing)
+#include "tst_pricing.moc"
