@@ -120,7 +120,7 @@ namespace {
         case Kind::ComboBox:
             return makeComboBox(row, parent);
         case Kind::CommandButton:
-            return new QPushButton(row.caption, parent);
+            return new CommandButton(row.caption, parent);
         case Kind::Frame:
             return makeFrame(parent);
         case Kind::OptionButton: {

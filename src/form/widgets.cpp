@@ -2,6 +2,7 @@
 
 #include "form/looks.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -42,6 +43,19 @@ QuantityBox::QuantityBox(QWidget* parent)
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     edit->setMaxLength(std::numeric_limits<int>::max());
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    // Once per press: a held key repeats nothing, as with Space.
+    if (!event->isAutoRepeat())
+        click();
+    event->accept();
 }
 
 void CheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }

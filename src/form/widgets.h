@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 class QRadioButton;
 
@@ -36,6 +37,18 @@ class QuantityBox : public QComboBox {
     Q_OBJECT
 public:
     explicit QuantityBox(QWidget* parent = nullptr);
+};
+
+// A command button that Enter and Return press when it has the focus, as Space does: the desktop's
+// buttons work that way everywhere, while Qt's answer Enter only inside dialogs. It never becomes a
+// default button that Enter would press from another control.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A check box whose user clicks only tick and clear; the greyed state comes from code alone.

@@ -4,6 +4,8 @@
 
 #include "support/gui_support.h"
 
+#include <QSignalSpy>
+
 namespace {
 
 // What the customer types into each box of the details page.
@@ -72,6 +74,57 @@ private slots:
         generate();
         QCOMPARE(form->textBox("Text15")->text(), QStringLiteral("(陳) 的訂單"));
         QCOMPARE(form->bodyBox()->toPlainText(), QString(body).replace("wang99", "陳").replace("\r\n", "\n"));
+    }
+
+    // The same order with the keyboard alone: Tab and Enter through the pages, arrow keys for the
+    // quantities and the time slot, Space for the holiday box. Enter presses a focused button once,
+    // and nothing from a text box.
+    void keyboardOnlyOrder()
+    {
+        form = support::startProgram();
+        const auto keys = [](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(
+                    QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        };
+        const auto type = [&keys](int index) {
+            QKeyEvent typing(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed[index][1]));
+            QApplication::sendEvent(QApplication::focusWidget(), &typing);
+            keys(Qt::Key_Return);
+            keys(Qt::Key_Tab);
+        };
+        QTest::keyClick(form.get(), Qt::Key_Tab);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &held); // a repeat, not a press
+        QCOMPARE(support::pageName(*form), QStringLiteral("Frame1"));
+        QSignalSpy generated(form->button("Command4"), &QPushButton::clicked);
+        const QStringList boxes = support::messageBoxesDuring([&] {
+            keys(Qt::Key_Return);
+            keys(Qt::Key_Tab, 6); // Combo4
+            keys(Qt::Key_Down, 6);
+            keys(Qt::Key_Tab, 9); // Combo13
+            keys(Qt::Key_Down, 3);
+            keys(Qt::Key_Backtab, 4); // Combo10, at "00" since Tab passed it: one step to "01"
+            keys(Qt::Key_Down);
+            keys(Qt::Key_Backtab, 10); // 下一步
+            keys(Qt::Key_Return);
+            for (int i = 0; i < 7; ++i) // name to remittance time
+                type(i);
+            keys(Qt::Key_Tab); // to the holiday box
+            keys(Qt::Key_Space);
+            keys(Qt::Key_Tab);
+            for (int i = 7; i < 10; ++i) // the three dates, then into the time slots at 不指定
+                type(i);
+            keys(Qt::Key_Left, 2);
+            keys(Qt::Key_Tab, 3); // past 上一步 and the generate button to the remark
+            type(10);
+            keys(Qt::Key_Backtab, 2);
+            keys(Qt::Key_Return);
+        });
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(generated.count(), 1);
+        QCOMPARE(support::pageName(*form), QStringLiteral("Frame6"));
+        QCOMPARE(support::copyAll(form->bodyBox())->text(), body);
     }
 
     // The second phone and the remark may stay empty; a blank counts as filled.
