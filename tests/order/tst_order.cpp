@@ -74,6 +74,8 @@ private slots:
         generate();
         QCOMPARE(form->textBox("Text15")->text(), QStringLiteral("(陳) 的訂單"));
         QCOMPARE(form->bodyBox()->toPlainText(), QString(body).replace("wang99", "陳").replace("\r\n", "\n"));
+        support::click(*form, QStringLiteral("Command1")); // 完成
+        QCOMPARE(support::pageName(*form), QStringLiteral("Frame4"));
     }
 
     // The same order with the keyboard alone: Tab and Enter through the pages, arrow keys for the

@@ -67,27 +67,21 @@ class TestRandomCustomer : public QObject {
     QString brokenRule() const
     {
         qint64 goods = 0, points = 0;
+        QStringList shown, expected;
         for (const pricing::Product& row : pricing::catalogue) {
             const qint64 units = form->comboBox(row.quantityBox)->currentText().toLongLong();
             goods += units * QByteArray(row.price).toLongLong();
             points += units * row.pointsPerUnit;
-            if (caption(row.subtotalLabel).toLongLong() != units * QByteArray(row.price).toLongLong()
-                || caption(row.pointsLabel).toLongLong() != units * row.pointsPerUnit)
-                return QStringLiteral("row %1 shows %2 %3")
-                    .arg(row.name, caption(row.subtotalLabel), caption(row.pointsLabel));
+            shown << caption(row.subtotalLabel) << caption(row.pointsLabel);
+            expected << QString::number(units * QByteArray(row.price).toLongLong())
+                     << QString::number(units * row.pointsPerUnit);
         }
-        const QString expected = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                                     .arg(goods)
-                                     .arg(points)
-                                     .arg(goods)
-                                     .arg(fee(points))
-                                     .arg(goods + fee(points))
-                                     .arg(goods + fee(points));
-        const QString shown = QStringList { caption("Label15"), caption("Label16"), caption("Label19"),
-            caption("Label22"), caption("Label25"), caption("Label68") }
-                                  .join(' ');
+        for (const char* total : { "Label15", "Label16", "Label19", "Label22", "Label25", "Label68" })
+            shown << caption(total);
+        for (qint64 figure : { goods, points, goods, fee(points), goods + fee(points), goods + fee(points) })
+            expected << QString::number(figure);
         if (shown != expected)
-            return "totals " + shown + " instead of " + expected;
+            return "figures " + shown.join(' ') + " instead of " + expected.join(' ');
         if (support::pageName(*form).startsWith('('))
             return QStringLiteral("not exactly one page in view");
         if (form->checkBox("Check1")->isChecked() == form->checkBox("Check2")->isChecked())
@@ -95,24 +89,17 @@ class TestRandomCustomer : public QObject {
         return {};
     }
 
-    // The order just generated, against the details and quantities it was made from.
+    // Generating: with every required detail the result page and the customer's subject, else the
+    // message and the details page still.
     QString brokenOrder(const QStringList& boxes) const
     {
         const bool complete = std::none_of(std::begin(requiredDetails), std::end(requiredDetails),
             [this](const char* box) { return form->textBox(box)->text().isEmpty(); });
-        if (!complete)
-            return boxes == QStringList { "錯誤: 收件資料不完全！！" } && support::pageName(*form) == "Frame3"
-                ? ""
-                : "incomplete details taken";
-        int ordered = 0;
-        for (const pricing::Product& row : pricing::catalogue)
-            ordered += form->comboBox(row.quantityBox)->currentText() != "00";
-        const QString body = form->bodyBox()->toPlainText();
-        if (!boxes.isEmpty() || support::pageName(*form) != "Frame6"
-            || form->textBox("Text15")->text() != "(" + form->textBox("Text4")->text() + ") 的訂單"
-            || !body.contains("\n匯款金額：" + caption("Label25") + "\n")
-            || body.section(QStringLiteral("訂購商品：\n"), -1).count('\n') != ordered)
-            return QStringLiteral("the order e-mail does not match the window");
+        const QString subject = "(" + form->textBox("Text4")->text() + ") 的訂單";
+        if (complete
+                ? !boxes.isEmpty() || support::pageName(*form) != "Frame6" || form->textBox("Text15")->text() != subject
+                : boxes != QStringList { "錯誤: 收件資料不完全！！" } || support::pageName(*form) != "Frame3")
+            return "generating gave " + boxes.join(", ") + " on " + support::pageName(*form);
         return {};
     }
 
