@@ -9,9 +9,11 @@ set(CPACK_PACKAGE_VENDOR "Tovira")
 set(CPACK_PACKAGE_CONTACT "Tovira <orders@tovira.example.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://tovira.example.com/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tovira幫你算: order assistant for Tovira's home-cooked dishes")
+# Package tools show the extended description line by line as written: no line past 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Works out the price of an order of Tovira's dishes, the shipping fee and the amount to\n"
-    "transfer, and writes the order e-mail to paste into any mail program.")
+    "Works out the price of an order of Tovira's dishes, the shipping fee and the\n"
+    "amount to transfer, and writes the order e-mail to paste into any mail\n"
+    "program. Its window is in Traditional Chinese.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 

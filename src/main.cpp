@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "platform/shown_report.h"
 #include "program.h"
 
@@ -8,6 +9,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto exitCode = handleCommandLine(argc, argv))
+        return *exitCode;
+
     // The window draws its own colours and faces, so it has no use for the desktop's theme; on GNOME
     // and XFCE reading it would load the GTK platform theme, which alone costs about a third of a
     // second and 65 MB at every start.

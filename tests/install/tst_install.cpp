@@ -1,35 +1,36 @@
-// What `cmake --install` puts where a desktop looks for it: the program, its desktop entry and its
-// icon in the hicolor theme. Installs the build tree into a temporary prefix once and reads the result.
+// What `cmake --install` puts where a desktop, a software centre and a packager look for it, and what
+// the installed program answers on the command line. Installs the build tree into a temporary prefix
+// once and reads the result.
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QString entryFile = QStringLiteral("share/applications/com.example.tovira.Tovira.desktop");
-
-// The [Desktop Entry] group as key -> value; other groups and comments are left out.
-QHash<QString, QString> readDesktopEntry(const QString& path)
+QByteArray read(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QHash<QString, QString> entry;
-    bool inGroup = false;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.startsWith(QLatin1Char('[')))
-            inGroup = line == QLatin1String("[Desktop Entry]");
-        else if (inGroup && !line.startsWith(QLatin1Char('#')) && line.contains(QLatin1Char('=')))
-            entry.insert(line.section(QLatin1Char('='), 0, 0).trimmed(), line.section(QLatin1Char('='), 1));
-    }
-    return entry;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Run {
+    int exitCode = -1; // -1 when the program crashed or hung
+    QString out, err;
+};
+
+// Runs `program` to the end as from a bare terminal: no display, no setting but the language.
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcessEnvironment bare;
+    bare.insert("LC_ALL", "C.UTF-8");
+    QProcess process;
+    process.setProcessEnvironment(bare);
+    process.start(program, arguments);
+    const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return { ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError()) };
 }
 
 } // namespace
@@ -38,109 +39,57 @@ class TestInstall : public QObject {
     Q_OBJECT
 
     QTemporaryDir prefix;
-    QHash<QString, QString> entry;
-
-    QString installed(const QString& relative) const { return QDir(prefix.path()).filePath(relative); }
+    QByteArray installed(const QString& relative) const { return read(prefix.filePath(relative)); }
+    QString gunzip(const QString& relative) const { return run("gzip", { "-dc", prefix.filePath(relative) }).out; }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(prefix.isValid());
-        QProcess install;
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(QStringLiteral(TOVIRA_CMAKE),
-            { QStringLiteral("--install"), QStringLiteral(TOVIRA_BUILD_DIR), QStringLiteral("--prefix"),
-                prefix.path() });
-        QVERIFY(install.waitForFinished(60000));
-        QVERIFY2(
-            install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0, install.readAll().constData());
-        entry = readDesktopEntry(installed(entryFile));
+        const Run install = run(TOVIRA_CMAKE, { "--install", TOVIRA_BUILD_DIR, "--prefix", prefix.path() });
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
     }
 
-    void programIsInBin()
+    // The menu entry starts the installed program, and software centres launch that very entry.
+    void desktopEntryAndSoftwareCentreMetadata()
     {
-        const QFileInfo program(installed(QStringLiteral("bin/tovira")));
-        QVERIFY(program.isFile());
-        QVERIFY(program.isExecutable());
+        const QList<QByteArray> lines = installed("share/applications/com.example.tovira.Tovira.desktop").split('\n');
+        for (const char* line : { "[Desktop Entry]", "Type=Application", "Name=Tovira幫你算", "Exec=tovira",
+                 "Icon=tovira", "Terminal=false", "Categories=Office;", "StartupWMClass=Tovira" })
+            QVERIFY2(lines.contains(line), line);
+        QVERIFY(installed("share/metainfo/com.example.tovira.Tovira.metainfo.xml")
+                    .contains("<launchable type=\"desktop-id\">com.example.tovira.Tovira.desktop</launchable>"));
     }
 
-    void desktopEntry_data()
+    // Each the very file of the source tree, each bitmap as large as its folder says.
+    void iconAtEverySizeTheThemeAsksFor()
     {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("an application") << "Type"
-                                        << "Application";
-        QTest::newRow("the window's name") << "Name"
-                                           << "Tovira幫你算";
-        QTest::newRow("starts the installed program") << "Exec"
-                                                      << "tovira";
-        QTest::newRow("the themed icon") << "Icon"
-                                         << "tovira";
-        QTest::newRow("no terminal") << "Terminal"
-                                     << "false";
-        QTest::newRow("matches the window on X11") << "StartupWMClass"
-                                                   << "Tovira";
-    }
-    void desktopEntry()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QVERIFY2(!entry.isEmpty(), qPrintable(entryFile + QStringLiteral(" is missing or has no [Desktop Entry]")));
-        QCOMPARE(entry.value(key), value);
-    }
-
-    void desktopEntryIsListedUnderOfficeOrUtility()
-    {
-        const QStringList categories = entry.value(QStringLiteral("Categories")).split(QLatin1Char(';'));
-        QVERIFY2(categories.contains(QLatin1String("Office")) || categories.contains(QLatin1String("Utility")),
-            qPrintable(entry.value(QStringLiteral("Categories"))));
-        QVERIFY2(entry.value(QStringLiteral("Categories")).endsWith(QLatin1Char(';')), "a list ends with ';'");
-    }
-
-    void desktopEntryStartsWhatWasInstalled()
-    {
-        const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
-        QVERIFY(!program.isEmpty());
-        QVERIFY(QFileInfo(installed(QStringLiteral("bin/") + program)).isExecutable());
-    }
-
-    // The sizes desktops ask the hicolor theme for, the vector icon for any other, and whatever
-    // else the source tree provides: each installed as the very file of the source tree, and each
-    // bitmap as large as its folder says.
-    void icon_data()
-    {
-        QTest::addColumn<QString>("size");
-        QStringList sizes { QStringLiteral("16x16"), QStringLiteral("24x24"), QStringLiteral("32x32"),
-            QStringLiteral("48x48"), QStringLiteral("64x64"), QStringLiteral("128x128"), QStringLiteral("256x256"),
-            QStringLiteral("scalable") };
-        const QDir source(QStringLiteral(TOVIRA_SOURCE_DIR "/resources/icons/hicolor"));
-        for (const QString& size : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (!sizes.contains(size))
-                sizes << size;
-        for (const QString& size : sizes)
-            QTest::newRow(qPrintable(size)) << size;
-    }
-    void icon()
-    {
-        QFETCH(QString, size);
-        const QString name = entry.value(QStringLiteral("Icon"), QStringLiteral("tovira"));
-        const QString file
-            = QStringLiteral("%1/apps/%2.%3")
-                  .arg(size, name, size == QLatin1String("scalable") ? QStringLiteral("svg") : QStringLiteral("png"));
-        QFile copy(installed(QStringLiteral("share/icons/hicolor/") + file));
-        QFile original(QStringLiteral(TOVIRA_SOURCE_DIR "/resources/icons/hicolor/") + file);
-        QVERIFY2(copy.open(QIODevice::ReadOnly), qPrintable(copy.fileName()));
-        QVERIFY2(original.open(QIODevice::ReadOnly), qPrintable(original.fileName()));
-        const QByteArray bytes = copy.readAll();
-        QVERIFY(bytes == original.readAll());
-
-        const QRegularExpressionMatch square = QRegularExpression(QStringLiteral("^(\\d+)x\\1$")).match(size);
-        if (square.hasMatch()) {
-            const int side = square.captured(1).toInt();
-            QCOMPARE(QImage::fromData(bytes, "PNG").size(), QSize(side, side));
-        } else {
-            QVERIFY(bytes.contains("<svg"));
+        for (const QString size : { "16x16", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256", "scalable" }) {
+            const QString file = size + (size == "scalable" ? "/apps/tovira.svg" : "/apps/tovira.png");
+            const QByteArray bytes = installed("share/icons/hicolor/" + file);
+            const QImage image = QImage::fromData(bytes);
+            QVERIFY2(bytes == read(TOVIRA_SOURCE_DIR "/resources/icons/hicolor/" + file), qPrintable(file));
+            QVERIFY2(size == "scalable" || QString("%1x%2").arg(image.width()).arg(image.height()) == size,
+                qPrintable(file));
         }
+    }
+
+    void manualPageChangelogAndCopyright()
+    {
+        QVERIFY(gunzip("share/man/man1/tovira.1.gz").startsWith(".TH TOVIRA 1 "));
+        QVERIFY(gunzip("share/doc/tovira/changelog.gz").startsWith("tovira (" TOVIRA_VERSION ") "));
+        QVERIFY(installed("share/doc/tovira/copyright").startsWith("Format: https://www.debian.org/"));
+    }
+
+    // Answered in the terminal with no display at all: opening a window there would abort the program.
+    void commandLineWithoutADisplay()
+    {
+        const auto tovira = [this](const char* option) { return run(prefix.filePath("bin/tovira"), { option }); };
+        const Run help = tovira("--help"), version = tovira("--version"), typo = tovira("--hl");
+        QCOMPARE(QList({ help.exitCode, version.exitCode, typo.exitCode }), QList({ 0, 0, 2 }));
+        QCOMPARE(version.out, QString("tovira " TOVIRA_VERSION "\n"));
+        QVERIFY2(help.out.startsWith("Usage: ") && help.err.isEmpty(), qPrintable(help.err));
+        // An error is one line, then the usage.
+        QVERIFY2(typo.err.startsWith("tovira: Unknown option 'hl'.\nUsage: "), qPrintable(typo.err));
     }
 };
 
