@@ -1,9 +1,13 @@
 #include "form/accessibility.h"
 
 #include "form/form1.h"
+#include "form/widgets.h"
 #include "pricing/catalogue.h"
 
+#include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace form {
 
@@ -52,7 +56,49 @@ namespace {
         return text;
     }
 
+    // A link label as screen readers see it: a link named by its caption, with the one action a
+    // mouse click has. It still takes no keyboard focus, so the Tab order stays as laid out.
+    class LinkAccessible : public QAccessibleWidget {
+    public:
+        explicit LinkAccessible(LinkLabel* label)
+            : QAccessibleWidget(label, QAccessible::Link)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return link()->text();
+            return QAccessibleWidget::text(t);
+        }
+        // A dish's name is also the label of its quantity box.
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+        {
+            auto found = QAccessibleWidget::relations(match);
+            if (match & QAccessible::Labelled && link()->buddy())
+                found.append({ QAccessible::queryAccessibleInterface(link()->buddy()), QAccessible::Labelled });
+            return found;
+        }
+        QStringList actionNames() const override { return { pressAction() }; }
+        void doAction(const QString& action) override
+        {
+            if (action == pressAction())
+                emit link()->clicked();
+        }
+
+    private:
+        LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+    };
+
+    QAccessibleInterface* linkAccessible(const QString&, QObject* object)
+    {
+        auto* label = qobject_cast<LinkLabel*>(object);
+        return label && label->isLink() ? new LinkAccessible(label) : nullptr;
+    }
+
 } // namespace
+
+void presentLinksToScreenReaders() { QAccessible::installFactory(linkAccessible); }
 
 void nameControlsForScreenReaders(Form1& form)
 {
