@@ -1,9 +1,13 @@
 #include "form/accessibility.h"
 
 #include "form/form1.h"
+#include "form/widgets.h"
 #include "pricing/catalogue.h"
 
+#include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace form {
 
@@ -52,7 +56,49 @@ namespace {
         return text;
     }
 
+    // A link label as screen readers see it: a link named by its caption, with the one action a
+    // mouse click has. It still takes no keyboard focus, so the Tab order stays as laid out.
+    class LinkAccessible : public QAccessibleWidget {
+    public:
+        explicit LinkAccessible(LinkLabel* label)
+            : QAccessibleWidget(label, QAccessible::Link)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return link()->text();
+            return QAccessibleWidget::text(t);
+        }
+        // A dish's name is also the label of its quantity box.
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+        {
+            auto found = QAccessibleWidget::relations(match);
+            if (match & QAccessible::Labelled && link()->buddy())
+                found.append({ QAccessible::queryAccessibleInterface(link()->buddy()), QAccessible::Labelled });
+            return found;
+        }
+        QStringList actionNames() const override { return { pressAction() }; }
+        void doAction(const QString& action) override
+        {
+            if (action == pressAction())
+                emit link()->clicked();
+        }
+
+    private:
+        LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+    };
+
+    QAccessibleInterface* linkAccessible(const QString&, QObject* object)
+    {
+        auto* label = qobject_cast<LinkLabel*>(object);
+        return label && label->isLink() ? new LinkAccessible(label) : nullptr;
+    }
+
 } // namespace
+
+void presentLinksToScreenReaders() { QAccessible::installFactory(linkAccessible); }
 
 void nameControlsForScreenReaders(Form1& form)
 {
@@ -64,11 +110,14 @@ void nameControlsForScreenReaders(Form1& form)
     }
     const QString quantity = spoken(form.label(QStringLiteral("Label4"))->text()); // 數量
     for (const pricing::Product& product : pricing::catalogue) {
-        QWidget* box = form.control(QString::fromLatin1(product.quantityBox));
-        box->setAccessibleName(QString::fromUtf8(product.name) + QLatin1Char(' ') + quantity);
-        // Screen readers on Linux speak an editable combo box by its text and find its name through
-        // the label that is its buddy.
+        QComboBox* box = form.comboBox(QString::fromLatin1(product.quantityBox));
+        const QString name = QString::fromUtf8(product.name) + QLatin1Char(' ') + quantity;
+        box->setAccessibleName(name);
+        // On Linux Qt gives an editable combo box its text as its name, whatever name is set: a
+        // screen reader finds the dish through the label that is the box's buddy, and in the name of
+        // the line edit inside the box, which holds the quantity.
         form.label(QString::fromLatin1(product.nameLabel))->setBuddy(box);
+        box->lineEdit()->setAccessibleName(name);
     }
 }
 

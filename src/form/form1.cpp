@@ -53,6 +53,7 @@ namespace {
     QWidget* makeLabel(const ControlSpec& row, QWidget* parent)
     {
         auto* label = new LinkLabel(parent);
+        label->setLink(row.pointer == Pointer::Link);
         label->setTextFormat(Qt::PlainText);
         label->setText(row.caption);
         label->setWordWrap(true);
@@ -157,6 +158,7 @@ namespace {
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
+    presentLinksToScreenReaders();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tovira幫你算"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-80.png")));

@@ -19,6 +19,10 @@ class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // A link is presented to screen readers as one (accessibility.h). Mark it before giving it any
+    // text: Qt makes a widget's accessible view once, at the first change it reports.
+    void setLink(bool link) { link_ = link; }
+    bool isLink() const { return link_; }
 signals:
     void clicked();
 
@@ -28,6 +32,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool link_ = false;
 };
 
 // A quantity box: an editable combo box whose `activated` signal means "an item was chosen from the
