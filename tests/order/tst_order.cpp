@@ -2,6 +2,7 @@
 // e-mail, and the body reaches the clipboard exactly as a mail program must receive it; with one
 // missing, a message box says so and nothing else changes.
 
+#include "order/order_email.h"
 #include "support/gui_support.h"
 
 #include <QSignalSpy>
@@ -68,6 +69,9 @@ private slots:
         const QMimeData* copied = support::copyAll(form->bodyBox());
         QCOMPARE(copied->formats(), QStringList { "text/plain" });
         QCOMPARE(copied->text(), body);
+        // The e-mail is made with CR LF line ends, not only copied with them.
+        const QString built = order::composeOrderEmail({}).body;
+        QCOMPARE(built.count('\n'), built.count("\r\n"));
         // Back, change a detail, generate again: the e-mail is written afresh.
         support::click(*form, QStringLiteral("Command7"));
         support::typeInto(form->textBox("Text4"), QStringLiteral("陳"));
