@@ -123,10 +123,8 @@ private slots:
         support::addRows<QByteArray, QString>({ "file", "choices" },
             {
                 { "holiday", "NormalDay=0\nHoliday=1\n", "01 0001" },
-                { "neither ticked", "NormalDay=0\nHoliday=0\n", "10 0001" },
                 { "greyed weekday", "NormalDay=2\nHoliday=0\n", "20 0001" },
                 { "weekday not a number", "NormalDay=abc\nHoliday=1\n", "01 0001" },
-                { "holiday out of range", "NormalDay=0\nHoliday=7\n", "01 0001" },
                 { "no time slot", "Time1=False\nTime2=False\nTime3=False\nTime4=False\n", "10 0000" },
                 { "two slots, the last wins", "Time1=True\nTime2=false\nTime3=TRUE\nTime4=False\n", "10 0010" },
                 { "slot not a boolean", "Time2=True\nTime3=sometimes\nTime4=\n", "10 0100" },
