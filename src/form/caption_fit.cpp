@@ -1,92 +1,134 @@
 #include "form/caption_fit.h"
 
-#include <QFontInfo>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QtMath>
 
 namespace form {
 
 namespace {
     constexpr int edgeGap = 4; // pixels a caption keeps clear of the window's right edge
     constexpr qreal tightestSpacing = -0.75; // pixels between letters, at the most
+    constexpr int overhang = 2; // pixels a line's last letter may reach past its advance, at the most
 
-    int widestLine(const QFont& font, const QStringList& lines)
-    {
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (const QString& line : lines)
-            widest = qMax(widest, metrics.horizontalAdvance(line));
-        return widest;
-    }
     bool isFullWidth(QChar c)
     {
         const char16_t u = c.unicode();
         return (u >= 0x3000 && u <= 0x9FFF) || (u >= 0xFF01 && u <= 0xFF60);
     }
 
-    // Measuring text is the costly part of building the window: every Chinese glyph of every page
-    // would be loaded just to learn its width. In a Ming face every ideograph and full-width sign is
-    // one em wide, so only the other characters of a caption need measuring to know that it fits.
-    bool clearlyFits(const QFont& font, const QFontMetrics& metrics, const QString& text, QSize box)
+    // Measuring text means shaping it, the costly part of showing a page. In a Ming face every
+    // ideograph and full-width sign has the same advance, so only the other characters of a line
+    // need measuring to know how wide it is.
+    qreal lineAdvance(const QFontMetricsF& metrics, const QString& line)
     {
-        static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
-        const QStringList lines = text.split(lineBreak);
-        if (int(lines.size()) * metrics.lineSpacing() > box.height())
-            return false;
-        const int em = QFontInfo(font).pixelSize();
-        for (const QString& line : lines) {
-            int fullWidth = 0;
-            QString others;
-            for (QChar c : line) {
-                if (isFullWidth(c))
-                    ++fullWidth;
-                else
-                    others += c;
-            }
-            if (fullWidth * em + metrics.horizontalAdvance(others) + 1 > box.width())
-                return false;
+        int fullWidth = 0;
+        QString others;
+        for (QChar c : line) {
+            if (isFullWidth(c))
+                ++fullWidth;
+            else
+                others += c;
         }
-        return true;
+        if (fullWidth == 0)
+            return metrics.horizontalAdvance(others);
+        return fullWidth * metrics.horizontalAdvance(QChar(0x4E00)) + metrics.horizontalAdvance(others);
+    }
+
+    // How far the ink of the caption reaches from the side it is aligned to, drawn unwrapped as the
+    // label draws it, underline included. Qt's glyph metrics cannot tell: a strike's Latin glyphs
+    // report a box one blank column wider than their advance.
+    int inkWidth(const QLabel* label, const QFont& font, const QString& text, const QSize& box)
+    {
+        const qreal ratio = label->devicePixelRatioF();
+        const int margin = box.width(); // room for ink outside the box: the caption is less than twice as wide
+        QImage image(QSize(box.width() + 2 * margin, box.height()) * ratio, QImage::Format_Alpha8);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(font);
+        const QRect shown(QPoint(margin, 0), box);
+        label->style()->drawItemText(
+            &painter, shown, int(label->alignment()) | Qt::TextDontClip, label->palette(), true, text);
+        painter.end();
+        int first = image.width(), last = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            const uchar* row = image.constScanLine(y);
+            for (int x = 0; x < image.width(); ++x) {
+                if (row[x]) {
+                    first = qMin(first, x);
+                    last = qMax(last, x);
+                }
+            }
+        }
+        if (last < 0)
+            return 0;
+        return label->alignment() & Qt::AlignRight ? shown.right() + 1 - qFloor(first / ratio)
+                                                   : qCeil((last + 1) / ratio) - shown.left();
     }
 } // namespace
 
-void keepCaptionWhole(QLabel* label, int windowWidth)
+void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
 {
-    const bool alignRight = label->alignment() & Qt::AlignRight;
-    const QString text = label->text();
-    const QFontMetrics metrics(label->font());
-    if (clearlyFits(label->font(), metrics, text, label->size()))
-        return;
-    const int wrappedHeight
-        = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::TextWordWrap, text.trimmed()).height();
-    if (wrappedHeight <= label->height())
-        return;
+    // From the caption as designed: set in its box, wrapping, at the face's own spacing.
+    QFont font = label->font();
+    if (font.letterSpacing() != 0) {
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+        label->setFont(font);
+    }
+    label->setGeometry(designed);
+    if (!label->wordWrap())
+        label->setWordWrap(true);
 
     static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
-    QStringList lines = text.split(lineBreak);
+    QStringList lines = label->text().split(lineBreak);
     while (lines.size() > 1 && lines.last().isEmpty()) // a closing line break shows nothing
         lines.removeLast();
-    if (int(lines.size()) * metrics.lineSpacing() > label->height() + metrics.leading() + 1)
+    const QFontMetrics metrics(font);
+    if (int(lines.size()) * metrics.lineSpacing() > designed.height() + metrics.leading() + 1)
         return; // more designed lines than the box shows: nothing to keep
-
-    QRect r = label->geometry();
-    QFont font = label->font();
-    int needed = widestLine(font, lines);
+    const QFontMetricsF exact(font);
+    qreal estimate = 0;
+    for (const QString& line : lines)
+        estimate = qMax(estimate, lineAdvance(exact, line));
+    if (estimate + overhang <= designed.width())
+        return; // plainly fits
+    const bool alignRight = label->alignment() & Qt::AlignRight;
     const int windowEdge = windowWidth - edgeGap - label->parentWidget()->mapTo(label->window(), QPoint()).x();
-    const int room = alignRight ? r.right() + 1 : windowEdge - r.left();
+    const int room = alignRight ? designed.right() + 1 : windowEdge - designed.left();
+    qsizetype longest = 0;
+    for (const QString& line : lines)
+        longest = qMax(longest, line.size());
+    if (estimate + tightestSpacing * longest > room + overhang)
+        return; // far longer than its lines can hold: it wraps, as designed
+    // As the label wraps it: its last letter may overhang its advance.
+    const QString shown = lines.join(QLatin1Char('\n'));
+    const auto height = [&](int width, int flags) {
+        return metrics.boundingRect(QRect(0, 0, width, 1 << 20), flags, shown).height();
+    };
+    if (height(designed.width(), Qt::TextWordWrap) <= height(1 << 20, 0))
+        return; // fits as it is
+
+    int needed = inkWidth(label, font, shown, designed.size());
     for (qreal spacing = -0.25; needed > room && spacing >= tightestSpacing; spacing -= 0.25) {
         font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
-        needed = widestLine(font, lines);
+        needed = inkWidth(label, font, shown, designed.size());
     }
     if (needed > room)
-        return;
+        return; // longer than its lines can hold: it wraps, as designed
 
     label->setFont(font);
     label->setWordWrap(false);
+    if (needed <= designed.width())
+        return;
+    QRect r = designed;
     if (alignRight)
         r.setLeft(r.right() + 1 - needed);
     else
-        r.setWidth(qMax(r.width(), needed));
+        r.setWidth(needed);
     label->setGeometry(r);
 }
 

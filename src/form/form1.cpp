@@ -7,14 +7,16 @@
 #include "form/navigation.h"
 #include "form/widgets.h"
 
+#include <QApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 #include <limits>
+#include <utility>
 
 namespace form {
 
@@ -168,6 +170,9 @@ Form1::Form1(QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
     controls_.insert(objectName(), this);
+    // Before any control exists, so that no control is told of the change.
+    textRatio_ = devicePixelRatioF();
+    QApplication::setFont(drawnFont(windowDefaultFont(), textRatio_));
 
     for (const ControlSpec& row : layoutTable()) {
         QWidget* parentWidget = controls_.value(row.container);
@@ -176,15 +181,14 @@ Form1::Form1(QWidget* parent)
         w->setObjectName(row.name);
         w->setGeometry(row.kind == Kind::Line ? lineRect(row.geometry) : pixelRect(row.geometry));
         if (row.kind != Kind::Image && row.kind != Kind::Line)
-            w->setFont(row.font.windowDefault ? windowDefaultFont() : mingFont(row.font));
+            w->setFont(drawnFont(row.font.windowDefault ? windowDefaultFont() : mingFont(row.font), textRatio_));
+        if (auto* label = qobject_cast<LinkLabel*>(w))
+            captions_.push_back({ label, w->geometry() });
         if (auto* frame = qobject_cast<PageFrame*>(w)) {
             frame->setTitle(row.caption);
             // Fitting captions means measuring text, so each page does it for its own labels when
             // it is first shown rather than all pages at start-up.
-            connect(frame, &PageFrame::firstShown, this, [frame] {
-                for (auto* label : frame->findChildren<LinkLabel*>(Qt::FindDirectChildrenOnly))
-                    keepCaptionWhole(label, clientWidth);
-            });
+            connect(frame, &PageFrame::firstShown, this, [this, frame] { fitCaptions(frame); });
         }
         if (!row.toolTip.isEmpty())
             w->setToolTip(row.toolTip);
@@ -205,6 +209,36 @@ Form1::Form1(QWidget* parent)
         }
     }
     nameControlsForScreenReaders(*this);
+}
+
+void Form1::fitCaptions(const QWidget* page)
+{
+    for (const auto& [label, designed] : captions_) {
+        if (!page || label->parentWidget() == page)
+            keepCaptionWhole(label, designed, clientWidth);
+    }
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!std::exchange(screenWatched_, true))
+        connect(windowHandle(), &QWindow::screenChanged, this, &Form1::suitTextToScreen);
+    suitTextToScreen(); // the screen it opens on may not be the one it was built for
+}
+
+void Form1::suitTextToScreen()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == textRatio_)
+        return;
+    textRatio_ = ratio;
+    QApplication::setFont(drawnFont(windowDefaultFont(), ratio));
+    for (QWidget* w : std::as_const(controls_)) {
+        if (w != this && w->testAttribute(Qt::WA_SetFont))
+            w->setFont(drawnFont(w->font(), ratio));
+    }
+    fitCaptions(nullptr); // on every page: the text's widths change with the way it is drawn
 }
 
 QWidget* Form1::control(const QString& name) const

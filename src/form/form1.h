@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QWidget>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -64,11 +65,22 @@ public:
     void Text7_MouseDown() { }
     void Text10_MouseDown() { }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void focusFirstControlOf(const QString& page);
+    // Keeps the captions of `page` (of every page if null) whole, from their designed boxes.
+    void fitCaptions(const QWidget* page);
+    // Decides again how every control's text, and the program's message boxes and tool tips, are
+    // drawn, when the window has come to a screen of another device pixel ratio.
+    void suitTextToScreen();
 
     QHash<QString, QWidget*> controls_;
     std::vector<std::function<void()>> loadHandlers_;
+    std::vector<std::pair<LinkLabel*, QRect>> captions_; // every label, with its designed box
+    qreal textRatio_ = 0; // the device pixel ratio the text is drawn for
+    bool screenWatched_ = false;
 };
 
 } // namespace form

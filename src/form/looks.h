@@ -21,6 +21,13 @@ QFont mingFont(const Font& font);
 // so that those captions fill their boxes as they were laid out.
 QFont windowDefaultFont();
 
+// `font` as it is drawn on a screen of `devicePixelRatio`. A Ming face carries hand-made bitmaps
+// (strikes) of its glyphs at the small sizes, and the customers' desktops draw small captions from
+// them: one-pixel strokes, fully dark. Where the face in use has a strike at the font's size on this
+// screen, the font draws from it, without antialiasing and on the strike's own advances; everywhere
+// else (other sizes, scaled screens, faces without strikes) it draws antialiased outlines.
+QFont drawnFont(QFont font, qreal devicePixelRatio);
+
 inline const QColor frameBorder { 0xA0, 0xA0, 0xA0 };
 
 } // namespace form

@@ -8,7 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
 #include <limits>
 #include <utility>
 
@@ -60,9 +64,75 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 
 void CheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 
+namespace {
+    // Qt wraps a line wherever Unicode allows a break: between two ideographs, or after the "/" of
+    // "8/27". The desktop's edit box breaks a line only at a blank, and only a word wider than the
+    // whole line inside the word. Qt lays each block out once as it would (the editor's width comes
+    // with it), then this layout lays it out again so: it breaks anywhere, then moves each line's end
+    // that falls inside a word back to the blank before that word, if the line has one.
+    class BlankWrapLayout : public QPlainTextDocumentLayout {
+    public:
+        using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+        QRectF blockBoundingRect(const QTextBlock& block) const override
+        {
+            const QRectF qtLayout = QPlainTextDocumentLayout::blockBoundingRect(block); // lays it out if needed
+            if (!block.isValid() || block.layout()->textOption().wrapMode() == QTextOption::WrapAnywhere)
+                return qtLayout; // not laid out, or laid out here already
+            const_cast<BlankWrapLayout*>(this)->wrapAtBlanks(block);
+            return QPlainTextDocumentLayout::blockBoundingRect(block);
+        }
+
+    private:
+        void wrapAtBlanks(const QTextBlock& block)
+        {
+            QTextLayout* layout = block.layout();
+            if (layout->lineCount() == 0)
+                return;
+            const int qtLines = layout->lineCount();
+            const qreal width = layout->lineAt(0).width(); // every line of Qt's own layout has the full width
+            const qreal margin = document()->documentMargin();
+            const QString text = block.text();
+            QTextOption option = layout->textOption();
+            option.setWrapMode(QTextOption::WrapAnywhere);
+            layout->setTextOption(option);
+            layout->beginLayout();
+            qreal y = 0;
+            for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+                line.setLeadingIncluded(true);
+                line.setLineWidth(width);
+                const int start = line.textStart();
+                int end = start + line.textLength();
+                if (end < text.size() && !text.at(end).isSpace() && !text.at(end - 1).isSpace()) {
+                    while (end > start && !text.at(end - 1).isSpace())
+                        --end; // back to the word's first letter
+                    int lastLetter = end;
+                    while (lastLetter > start && text.at(lastLetter - 1).isSpace())
+                        --lastLetter; // and over the blanks before it, which need no room at a line's end
+                    if (lastLetter > start)
+                        line.setLineWidth(line.cursorToX(lastLetter));
+                }
+                line.setPosition(QPointF(margin, y));
+                y += line.height();
+                if (line.leading() < 0)
+                    y += qCeil(line.leading());
+            }
+            layout->endLayout();
+            const_cast<QTextBlock&>(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+            if (layout->lineCount() != qtLines) {
+                emit documentSizeChanged(documentSize());
+                emit update();
+            }
+        }
+    };
+} // namespace
+
 BodyBox::BodyBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
+    auto* body = new QTextDocument(this);
+    body->setDocumentLayout(new BlankWrapLayout(body));
+    setDocument(body);
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

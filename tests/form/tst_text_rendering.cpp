@@ -1,0 +1,112 @@
+// How the window's text comes out: at 100 % the Ming captions are drawn crisp from the face's own
+// bitmaps, in their full colour on the page's yellow; on scaled screens as antialiased outlines. Every
+// caption is whole, and the order body wraps its lines at blanks only. Runs at scales 1, 1.5 and 2.
+
+#include "form/layout_types.h"
+#include "form/navigation.h"
+#include "support/gui_support.h"
+
+#include <QMessageBox>
+#include <QPainter>
+#include <QStyle>
+#include <QTextBlock>
+#include <algorithm>
+
+// The share of a label's text pixels (all but the yellow) in full `ink`: black ones with every
+// channel at most 64, coloured ones within 30 of their colour. Crisp strokes have no others.
+static double fullInk(QWidget* label, const QColor& ink)
+{
+    const QImage shot = label->grab().toImage();
+    int text = 0, full = 0;
+    for (int i = 0; i < shot.width() * shot.height(); ++i) {
+        const QColor c = shot.pixelColor(i % shot.width(), i / shot.width());
+        text += c != QColor(0xFF, 0xFF, 0xC0);
+        full += std::max({ qAbs(c.red() - ink.red()), qAbs(c.green() - ink.green()), qAbs(c.blue() - ink.blue()) })
+            <= (ink == Qt::black ? 64 : 30);
+    }
+    return double(full) / qMax(text, 1);
+}
+
+// Pixels of the label's text, drawn as the label draws it but unclipped, that fall outside its box:
+// more than half covered, and more than half a pixel out (outlines of synthetic bold overshoot).
+static int inkOutside(const QLabel* label, qreal ratio)
+{
+    const QRect box = label->rect().translated(50, 50);
+    QImage image((label->size() + QSize(100, 100)) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextDontClip;
+    label->style()->drawItemText(&painter, box, flags, label->palette(), true, label->text());
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillRect(QRectF(box).adjusted(-0.49, -0.49, 0.49, 0.49), Qt::transparent);
+    int outside = 0;
+    for (int i = 0; i < image.width() * image.height(); ++i)
+        outside += qAlpha(image.pixel(i % image.width(), i / image.width())) > 127;
+    return outside;
+}
+
+class TestTextRendering : public QObject {
+    Q_OBJECT
+    std::unique_ptr<form::Form1> form = support::startProgram();
+    const qreal ratio = form->devicePixelRatioF();
+    void showPage(const QString& page) { form->switchPage(form->visiblePage()->objectName(), page); }
+
+private slots:
+    void crispAtFullScaleAntialiasedWhenScaled()
+    {
+        for (const QString& page : form::pageNames) {
+            showPage(page);
+            for (QLabel* label : form->frame(page)->findChildren<QLabel*>()) {
+                const QColor ink = label->palette().color(QPalette::WindowText); // greyed ones are faint by design
+                if (!label->isVisible() || label->text().trimmed().isEmpty()
+                    || (ink.saturation() < 200 && ink != Qt::black))
+                    continue;
+                const bool strike = ratio == 1 && label->fontInfo().pixelSize() <= 16; // strikes: 11-16 px
+                QVERIFY2(strike == (fullInk(label, ink) >= 0.95), qPrintable(label->objectName()));
+            }
+        }
+        QMessageBox box(QMessageBox::NoIcon, "錯誤", "收件資料不完全！！", QMessageBox::Ok, form.get());
+        QCOMPARE(int(box.font().styleStrategy() & QFont::NoAntialias), ratio == 1 ? int(QFont::NoAntialias) : 0);
+        QVERIFY(box.fontInfo().family().contains(QLatin1String("Ming")));
+    }
+
+    // Nothing cut off, no line wrapped where the design has none; at 100 % every caption stands in its
+    // designed box unsqueezed, save four whose text in this face is wider than their box.
+    void captionsWholeInDesignedBoxes()
+    {
+        for (const QString& page : form::pageNames)
+            showPage(page);
+        for (const form::ControlSpec& row : form::layoutTable()) {
+            auto* label = qobject_cast<QLabel*>(form->control(row.name));
+            if (!label || row.kind != form::Kind::Label)
+                continue;
+            QVERIFY2(inkOutside(label, ratio) == 0, qPrintable(row.name));
+            const QFontMetrics m(label->font()); // only the two sentences longer than the window wrap
+            const int wrapped = m.boundingRect(label->rect(), Qt::TextWordWrap, label->text().trimmed()).height();
+            const bool wraps
+                = label->wordWrap() && wrapped > m.boundingRect(QRect(), 0, label->text().trimmed()).height();
+            QVERIFY2(wraps == (row.name == "Label80" || row.name == "Label103"), qPrintable(row.name));
+            const form::Twips& t = row.geometry; // all in whole pixels
+            if (ratio == 1 && !QStringList { "Label53", "Label73", "Label77", "Label98" }.contains(row.name))
+                QCOMPARE(label->geometry(), QRect(t.left / 15, t.top / 15, t.width / 15, t.height / 15));
+            QVERIFY(ratio != 1 || label->font().letterSpacing() == 0);
+        }
+    }
+
+    void bodyWrapsAtBlanksOnly()
+    {
+        showPage(QStringLiteral("Frame6"));
+        const QString text = QStringLiteral("收件日期：平日   (1) 8/25   (2) 8/26   (3) 8/27   ").repeated(4);
+        form->bodyBox()->setPlainText(text);
+        form->grab();
+        const QTextLayout* layout = form->bodyBox()->document()->firstBlock().layout();
+        QVERIFY(layout->lineCount() > 2);
+        for (int i = 1; i < layout->lineCount(); ++i)
+            QVERIFY2(text.at(layout->lineAt(i).textStart() - 1).isSpace(), qPrintable(QString::number(i)));
+    }
+};
+
+QTEST_MAIN(TestTextRendering)
+#include "tst_text_rendering.moc"
