@@ -88,44 +88,35 @@ private slots:
     void keyboardOnlyOrder()
     {
         form = support::startProgram();
-        const auto keys = [](Qt::Key key, int times = 1) {
-            for (int i = 0; i < times; ++i)
-                QTest::keyClick(
-                    QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        };
-        const auto type = [&keys](int index) {
-            QKeyEvent typing(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed[index][1]));
-            QApplication::sendEvent(QApplication::focusWidget(), &typing);
-            keys(Qt::Key_Return);
-            keys(Qt::Key_Tab);
+        // A word is a key, "*n" presses it n times; "type" types the next detail, then Enter and Tab.
+        const QString script = "Return Tab*6 Down*6 Tab*9 Down*3 Backtab*4 Down Backtab*10 Return " // 05, 02, 01
+                               "type*7 Tab Space Tab type*3 Left*2 Tab*3 type Backtab*2 Return"; // holiday, 12~17
+        const QHash<QString, Qt::Key> named { { "Return", Qt::Key_Return }, { "Tab", Qt::Key_Tab },
+            { "Backtab", Qt::Key_Backtab }, { "Down", Qt::Key_Down }, { "Left", Qt::Key_Left },
+            { "Space", Qt::Key_Space } };
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(
+                QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         };
         QTest::keyClick(form.get(), Qt::Key_Tab);
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
         QApplication::sendEvent(QApplication::focusWidget(), &held); // a repeat, not a press
         QCOMPARE(support::pageName(*form), QStringLiteral("Frame1"));
         QSignalSpy generated(form->button("Command4"), &QPushButton::clicked);
+        int detail = 0; // Combo10 below is at "00" already, since Tab passed it: one step to "01"
         const QStringList boxes = support::messageBoxesDuring([&] {
-            keys(Qt::Key_Return);
-            keys(Qt::Key_Tab, 6); // Combo4
-            keys(Qt::Key_Down, 6);
-            keys(Qt::Key_Tab, 9); // Combo13
-            keys(Qt::Key_Down, 3);
-            keys(Qt::Key_Backtab, 4); // Combo10, at "00" since Tab passed it: one step to "01"
-            keys(Qt::Key_Down);
-            keys(Qt::Key_Backtab, 10); // 下一步
-            keys(Qt::Key_Return);
-            for (int i = 0; i < 7; ++i) // name to remittance time
-                type(i);
-            keys(Qt::Key_Tab); // to the holiday box
-            keys(Qt::Key_Space);
-            keys(Qt::Key_Tab);
-            for (int i = 7; i < 10; ++i) // the three dates, then into the time slots at 不指定
-                type(i);
-            keys(Qt::Key_Left, 2);
-            keys(Qt::Key_Tab, 3); // past 上一步 and the generate button to the remark
-            type(10);
-            keys(Qt::Key_Backtab, 2);
-            keys(Qt::Key_Return);
+            for (const QString& word : script.split(' '))
+                for (int n = word.contains('*') ? word.section('*', 1).toInt() : 1; n > 0; --n) {
+                    if (!word.startsWith("type")) {
+                        press(named.value(word.section('*', 0, 0)));
+                        continue;
+                    }
+                    QKeyEvent typing(
+                        QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed[detail++][1]));
+                    QApplication::sendEvent(QApplication::focusWidget(), &typing);
+                    press(Qt::Key_Return);
+                    press(Qt::Key_Tab);
+                }
         });
         QCOMPARE(boxes, QStringList());
         QCOMPARE(generated.count(), 1);

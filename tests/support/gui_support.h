@@ -4,21 +4,30 @@
 
 #include "form/form1.h"
 #include "form/widgets.h"
-#include "support/data_rows.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace support {
+
+// Qt Test data tables written one row to a line: addRows<QString, int>({ "name", "count" },
+// { { "row name", "Label3", 2 }, ... }) declares the columns and adds each named row.
+template <class... T>
+void addRows(
+    const std::array<const char*, sizeof...(T)>& columns, std::initializer_list<std::tuple<const char*, T...>> rows)
+{
+    [&]<std::size_t... I>(std::index_sequence<I...>) { (QTest::addColumn<T>(columns[I]), ...); }
+    (std::index_sequence_for<T...> {});
+    for (const auto& row : rows)
+        std::apply([](const char* name, const T&... values) { (QTest::newRow(name) << ... << values); }, row);
+}
 
 // The whole program, built as main() builds it, shown and active on the offscreen screen. Every test
 // program linking these helpers keeps its settings in a temporary folder of its own from before main().
