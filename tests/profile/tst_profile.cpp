@@ -122,7 +122,7 @@ private slots:
         support::addRows<QByteArray, QString>({ "file", "choices" },
             {
                 { "greyed weekday", "NormalDay=2\nHoliday=0\n", "20 0001" },
-                { "weekday not a number", "NormalDay=abc\nHoliday=1\n", "01 0001" },
+                { "holiday not a number", "NormalDay=0\nHoliday=abc\n", "01 0001" },
                 { "no time slot", "Time1=False\nTime2=False\nTime3=False\nTime4=False\n", "10 0000" },
                 { "two slots, the last wins", "Time1=True\nTime2=false\nTime3=TRUE\nTime4=False\n", "10 0010" },
                 { "slot not a boolean", "Time2=True\nTime3=sometimes\nTime4=\n", "10 0100" },
