@@ -3,7 +3,7 @@
 # bus, with Qt's accessibility bridge on, and this walks it over the accessibility bus as screen
 # readers do (pyatspi). A stand-in browser, first on PATH as xdg-open, records the pages links open.
 # The program is named by TOVIRA_PROGRAM; its settings stay in XDG_CONFIG_HOME, as CTest sets it.
-import os, select, signal, subprocess, tempfile, time
+import ctypes, os, select, signal, subprocess, tempfile, time
 
 DISHES = "薑母鴨 香菇滷肉 黑胡椒毛豆 筍絲扣肉 花生豬腳湯 麻油血糕 鳳梨蝦仁 精燉牛肉湯 豆鼓排骨 蜜酥花生小魚 醬燒小卷 蜜汁雞腿 特製沾醬包".split()
 DETAILS = ("收件姓名 收件地址 暱稱 聯絡電話1 聯絡電話2 帳號末5碼 匯款日期+詳細時間 日期順位1 日期順位2 日期順位3 備註 "
@@ -22,8 +22,9 @@ def wait_for(what, found):
 
 
 def start(args, pipe=None, **kw):  # in a process group of its own, to end with its children; returns what it
-    # writes to the pipe
-    started.append(subprocess.Popen(args, start_new_session=True, pass_fds=[pipe[1]] if pipe else [], **kw))
+    # writes to the pipe. It dies with this script, whatever ends it, so nothing is left holding CTest's output.
+    started.append(subprocess.Popen(args, start_new_session=True, pass_fds=[pipe[1]] if pipe else [],
+                                    preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL), **kw))
     if pipe:
         os.close(pipe[1])
         assert select.select([pipe[0]], [], [], WAIT)[0], f"{args[0]} did not start"
@@ -33,9 +34,10 @@ def start(args, pipe=None, **kw):  # in a process group of its own, to end with 
 def walk(program, home):
     os.environ["XDG_RUNTIME_DIR"] = home  # the buses' sockets go with the folder
     os.environ.pop("AT_SPI_BUS_ADDRESS", None)  # never the desktop's own accessibility bus
-    os.environ["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "%d" % (fd := os.pipe())[1], "-nolisten", "tcp"], fd)
+    quiet = dict(stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)  # and what the bus starts inherits this
+    os.environ["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "%d" % (fd := os.pipe())[1], "-nolisten", "tcp"], fd, **quiet)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start(
-        ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % (fd := os.pipe())[1]], fd)
+        ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % (fd := os.pipe())[1]], fd, **quiet)
     with open(home + "/xdg-open", "w") as browser:
         browser.write(f'#!/bin/sh\necho "$1" >> {home}/opened\n')
     os.chmod(home + "/xdg-open", 0o755)
@@ -89,4 +91,3 @@ if __name__ == "__main__":
                     process.wait(10)
                 except subprocess.TimeoutExpired:
                     os.killpg(process.pid, signal.SIGKILL)
-    print("PASS: screen reader walk")
