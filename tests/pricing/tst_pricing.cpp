@@ -1,6 +1,6 @@
-// Pricing as the customer sees it on the product page: each quantity chosen (from the list or
-// typed; the arrow keys in tst_order's keyboard-only order) at once shows its line and the totals, the shipping fee
-// from the points and the amount to transfer, which the details page repeats.
+// Pricing as the customer sees it on the product page: each quantity chosen (from the list or typed;
+// the arrow keys are in tst_order's keyboard-only order) at once shows its line and the totals, the
+// shipping fee from the points and the amount to transfer, which the details page repeats.
 
 #include "support/gui_support.h"
 
