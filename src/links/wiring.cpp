@@ -16,7 +16,8 @@ void attach(form::Form1& form)
     for (const Link& link : linkTable) {
         auto* label = form.control<form::LinkLabel>(QString::fromLatin1(link.label));
         const QUrl address(QString::fromLatin1(link.address));
-        QObject::connect(label, &form::LinkLabel::clicked, label, [address] { platform::openUrl(address); });
+        QObject::connect(
+            label, &form::LinkLabel::clicked, label, [address, label] { platform::openUrl(address, label->window()); });
     }
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // The customer's per-user settings store: text values under application "Tovira", section
-// "Information", addressed by key. Where it lives depends on the platform (settings_store.cpp).
+// "Information", addressed by key. Where it lives depends on the platform: a text file on Linux and
+// other Unix (settings_store_file.cpp), the registry on Windows (settings_store_registry.cpp).
 
 #include <QString>
 #include <memory>
-
-class QSettings;
 
 namespace platform {
 
@@ -18,8 +17,8 @@ public:
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    // The text stored under `key`, or `fallback` when the store has no such key. An empty stored
-    // text is a present key.
+    // The text stored under `key`, or `fallback` when the store has no such key or holds something
+    // there that is not a text. An empty stored text is a present key.
     QString read(const QString& key, const QString& fallback) const;
     // Creates or replaces `key`; save() writes it out.
     void write(const QString& key, const QString& text);
@@ -28,7 +27,8 @@ public:
     [[nodiscard]] bool save();
 
 private:
-    std::unique_ptr<QSettings> settings_;
+    class Backend; // the platform's own
+    std::unique_ptr<Backend> backend_;
 };
 
 } // namespace platform

@@ -13,18 +13,6 @@ namespace platform {
 
 namespace {
 
-#ifdef Q_OS_WIN
-    // The registry key in which the customer's details have always been kept on Windows, so that
-    // details saved there before are found again. Untested here.
-    std::unique_ptr<QSettings> openUserStore()
-    {
-        auto settings = std::make_unique<QSettings>(
-            QStringLiteral(R"(HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Tovira\Information)"),
-            QSettings::NativeFormat);
-        settings->setFallbacksEnabled(false); // never read another user's or the machine's values
-        return settings;
-    }
-#else
     // $XDG_CONFIG_HOME/Tovira/Tovira.conf (~/.config/Tovira/Tovira.conf), section [Information]. The
     // path is worked out on every use rather than by QSettings, which fixes it once per process.
     std::unique_ptr<QSettings> openUserStore()
@@ -60,12 +48,16 @@ namespace {
             if (strayCopy.match(name).hasMatch())
                 folder.remove(name);
     }
-#endif
 
 } // namespace
 
+class SettingsStore::Backend {
+public:
+    std::unique_ptr<QSettings> settings = openUserStore();
+};
+
 SettingsStore::SettingsStore()
-    : settings_(openUserStore())
+    : backend_(std::make_unique<Backend>())
 {
 }
 
@@ -73,18 +65,16 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::read(const QString& key, const QString& fallback) const
 {
-    return settings_->value(key, fallback).toString();
+    return backend_->settings->value(key, fallback).toString();
 }
 
-void SettingsStore::write(const QString& key, const QString& text) { settings_->setValue(key, text); }
+void SettingsStore::write(const QString& key, const QString& text) { backend_->settings->setValue(key, text); }
 
 bool SettingsStore::save()
 {
-#ifndef Q_OS_WIN
-    clearWhatKilledSavesLeft(settings_->fileName());
-#endif
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    clearWhatKilledSavesLeft(backend_->settings->fileName());
+    backend_->settings->sync();
+    return backend_->settings->status() == QSettings::NoError;
 }
 
 } // namespace platform
