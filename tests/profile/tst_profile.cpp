@@ -1,26 +1,22 @@
-// The customer's details kept between runs, through the real store file: "儲存我的資料" writes
-// them, the next start restores them (hand edits included, unreadable values left alone), a save
-// that fails says so and spoils nothing, and a save killed half-way loses nothing either.
+// The customer's details kept between runs, through the real store (a file on Linux, the registry
+// on Windows) put in and read back from outside the program: "儲存我的資料" writes them, the next
+// start restores them (hand edits included, unreadable values left alone), a save the store refuses
+// says so and spoils nothing, and a save killed half-way loses nothing either.
 
 #include "support/gui_support.h"
+#include "support/store_access.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
-const QStringList saveFailed { "錯誤: 您的資料沒有儲存成功！！" };
+using support::StoredValue;
 
-QByteArray stored()
-{
-    QFile file(support::storePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+const QStringList saveFailed { "錯誤: 您的資料沒有儲存成功！！" };
 
 // Pastes as a customer would: the one way to put any text at all into a box.
 void paste(QLineEdit* into, const QString& text)
@@ -79,7 +75,7 @@ class TestProfile : public QObject {
 private slots:
     void init()
     {
-        QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira").removeRecursively();
+        support::clearStore();
         form = support::startProgram();
         support::click(*form, QStringLiteral("Command2"));
         support::click(*form, QStringLiteral("Command3"));
@@ -92,81 +88,134 @@ private slots:
             { "NickName", "Text4", "wang99" }, { "Tel1", "Text5", "0912" }, { "Tel2", "Text9", "" },
             { "Account", "Text3", "12345" }, { "ATMDate", "Text6", "3/1 10:05" }, { "Day1", "Text8", "3/5" },
             { "Day2", "Text7", "3/6" }, { "Day3", "Text10", "3/7" } };
-        QStringList expected { "[Information]", "NormalDay=0", "Holiday=1", "Time1=False", "Time2=True", "Time3=False",
-            "Time4=False", "Remark=@Text(two\\r\\nlines \\\\ @Text(x))" };
+        const QString remark = QStringLiteral("two\r\nlines \\ @Text(x)");
+        QStringList expected;
+        for (const char* entry :
+            { "NormalDay=0", "Holiday=1", "Time1=False", "Time2=True", "Time3=False", "Time4=False" })
+            expected << support::storedLine(
+                QString::fromLatin1(entry).section('=', 0, 0), QString::fromLatin1(entry).section('=', 1));
+#ifdef Q_OS_WIN
+        expected << support::storedLine("Remark", remark);
+#else
+        expected << "Remark=@Text(two\\r\\nlines \\\\ @Text(x))"; // line breaks cannot stand on a line
+#endif
         for (const auto& [key, box, value] : typed) {
             support::typeInto(form->textBox(QLatin1String(box)), QString::fromUtf8(value));
-            expected << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
+            expected << support::storedLine(QString::fromUtf8(key), QString::fromUtf8(value));
         }
-        paste(form->textBox("Text11"), QStringLiteral("two\r\nlines \\ @Text(x)"));
+        paste(form->textBox("Text11"), remark);
         support::click(*form, QStringLiteral("Check2"));
         support::click(*form, QStringLiteral("Option2"));
         QCOMPARE(save(*form), QStringList());
-        QStringList lines = QString::fromUtf8(stored()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.value(0), QStringLiteral("[Information]"));
-        lines.sort();
         expected.sort();
-        QCOMPARE(lines, expected);
+        QCOMPARE(support::storedLines(), expected);
         support::typeInto(form->textBox("Text2"), QStringLiteral("changed, not saved"));
         restart();
         for (const auto& [key, box, value] : typed)
             QCOMPARE(text(box), QString::fromUtf8(value));
-        QCOMPARE(text("Text11"), QStringLiteral("two\r\nlines \\ @Text(x)"));
+        QCOMPARE(text("Text11"), remark);
         QCOMPARE(choices(), QStringLiteral("01 0100"));
     }
 
-    // Values a person edited by hand: what reads sensibly is restored, the rest leaves its control
-    // as it was, and every other entry still restores.
-    void handEdited_data()
+    // Values put in the store by hand or by another program: what reads sensibly is restored, the
+    // rest leaves its control as the start-up and the entries before it left it.
+    void storedValues_data()
     {
-        support::addRows<QByteArray, QString>({ "file", "choices" },
-            {
-                { "greyed weekday", "NormalDay=2\nHoliday=0\n", "20 0001" },
-                { "holiday not a number", "NormalDay=0\nHoliday=abc\n", "01 0001" },
-                { "no time slot", "Time1=False\nTime2=False\nTime3=False\nTime4=False\n", "10 0000" },
-                { "two slots, the last wins", "Time1=True\nTime2=false\nTime3=TRUE\nTime4=False\n", "10 0010" },
-                { "slot not a boolean", "Time2=True\nTime3=sometimes\nTime4=\n", "10 0100" },
-            });
+        const auto texts = [](std::initializer_list<const char*> pairs) {
+            support::StoredValues values;
+            for (const char* pair : pairs)
+                values << StoredValue { QString::fromUtf8(pair).section('=', 0, 0),
+                    QString::fromUtf8(pair).section('=', 1) };
+            return values;
+        };
+        QTest::addColumn<support::StoredValues>("stored");
+        QTest::addColumn<QString>("choices"); // see choices()
+        QTest::addColumn<QStringList>("boxes"); // "Text2=…": what a text box shows
+        QTest::newRow("every value, Chinese included")
+            << texts({ "Name=王小明", "Address=台北市中山區1號", "NickName=小明", "Tel1=0912345678", "Tel2=02-1234",
+                   "Account=郵局 12345", "ATMDate=8/20 10:05", "NormalDay=0", "Holiday=1", "Day1=8/25", "Day2=8/26",
+                   "Day3=8/27", "Time1=False", "Time2=False", "Time3=True", "Time4=False", "Remark=放門口，謝謝" })
+            << "01 0010"
+            << QStringList { "Text2=王小明", "Text1=台北市中山區1號", "Text4=小明", "Text5=0912345678", "Text9=02-1234",
+                   "Text3=郵局 12345", "Text6=8/20 10:05", "Text8=8/25", "Text7=8/26", "Text10=8/27",
+                   "Text11=放門口，謝謝" };
+        QTest::newRow("blanks kept") << texts({ "Name=  王 小明 ", "Remark= 放門口  " }) << "10 0001"
+                                     << QStringList { "Text2=  王 小明 ", "Text11= 放門口  " };
+        QTest::newRow("missing keys") << texts({ "NormalDay=0", "Time2=True", "Remark=x" }) << "01 0100"
+                                      << QStringList { "Text2=", "Text11=x" };
+        QTest::newRow("both days ticked") << texts({ "NormalDay=1", "Holiday=1" }) << "01 0001" << QStringList();
+        QTest::newRow("greyed weekday") << texts({ "NormalDay=2", "Holiday=0" }) << "20 0001" << QStringList();
+        QTest::newRow("holiday not a number") << texts({ "NormalDay=0", "Holiday=abc" }) << "01 0001" << QStringList();
+        QTest::newRow("no time slot") << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=False" })
+                                      << "10 0000" << QStringList();
+        QTest::newRow("two slots, the last wins")
+            << texts({ "Time1=True", "Time2=false", "Time3=TRUE", "Time4=False" }) << "10 0010" << QStringList();
+        QTest::newRow("selected slot not a boolean")
+            << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=sometimes" }) << "10 0001" << QStringList();
+#ifdef Q_OS_WIN
+        QTest::newRow("numbers where texts belong") << support::StoredValues {
+            { "Name", "5", StoredValue::RegistryNumber }, { "NormalDay", "0", StoredValue::RegistryNumber },
+            { "Remark",
+                "x" }
+        } << "10 0001" << QStringList { "Text2=", "Text11=x" };
+        QTest::newRow("bytes where texts belong")
+            << support::StoredValues { { "Name", "8b,73,00,00", StoredValue::RegistryBytes },
+                   { "Time2", "54,00,72,00,75,00,65,00", StoredValue::RegistryBytes },
+                   { "Remark",
+                       "x" } }
+            << "10 0001" << QStringList { "Text2=", "Text11=x" };
+#endif
     }
-    void handEdited()
+    void storedValues()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(support::StoredValues, stored);
         QFETCH(QString, choices);
-        QFile store(support::storePath());
-        QVERIFY(QDir().mkpath(QFileInfo(store).path()) && store.open(QIODevice::WriteOnly));
-        store.write("\xEF\xBB\xBF; edited\r\n[Information]\r\nName=a=b, c\r\n" + file + "Remark=@Text(C:\\temp)\n");
-        store.close();
+        QFETCH(QStringList, boxes);
+        support::putInStore(stored);
         restart();
         QCOMPARE(this->choices(), choices);
+        for (const QString& box : boxes)
+            QCOMPARE(form->textBox(box.section('=', 0, 0))->text(), box.section('=', 1));
+    }
+
+#ifndef Q_OS_WIN
+    // What an editor makes of the file: a byte-order mark, CR LF line ends, a comment; and texts that
+    // Qt's own format would read as a list or an escape.
+    void fileEditedInAnEditor()
+    {
+        QFile store(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira/Tovira.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()) && store.open(QIODevice::WriteOnly));
+        store.write("\xEF\xBB\xBF; edited\r\n[Information]\r\nName=a=b, c\r\nHoliday=1\r\nRemark=@Text(C:\\temp)\n");
+        store.close();
+        restart();
+        QCOMPARE(choices(), QStringLiteral("01 0001"));
         QCOMPARE(text("Text2"), QStringLiteral("a=b, c"));
         QCOMPARE(text("Text11"), QStringLiteral("@Text(C:\\temp)"));
     }
+#endif
 
-    // A save that cannot be written says so, keeps what was typed and leaves the last save whole;
-    // once there is room again the same press works.
-    void failedSave()
+    // A save the store refuses says so, keeps what was typed and leaves the last save whole; once the
+    // store accepts saves again the same press works.
+    void refusedSave()
     {
         support::typeInto(form->textBox("Text2"), QStringLiteral("first"));
         QCOMPARE(save(*form), QStringList());
-        const QByteArray before = stored();
+        const QStringList before = support::storedLines();
         paste(form->textBox("Text2"), QString(100'000, u'次'));
-        rlimit old {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
-        rlimit full = old;
-        full.rlim_cur = rlim_t(before.size() * 2);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+        support::refuseSaves(true);
         const QStringList messages = save(*form);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        support::refuseSaves(false);
         QCOMPARE(messages, saveFailed);
-        QCOMPARE(stored(), before);
+        QCOMPARE(support::storedLines(), before);
         QCOMPARE(text("Text2"), QString(100'000, u'次'));
         QCOMPARE(save(*form), QStringList());
+        QVERIFY(support::storedLines().contains(support::storedLine("Name", QString(100'000, u'次'))));
     }
 
-    // A save killed at any moment leaves the last whole save, or the one under way, never a mix or a
-    // part, megabyte texts and all; and what it left behind does not keep the next save waiting.
+    // A save killed at any moment leaves every text whole: on Linux the last whole save or the one
+    // under way, never a mix or a part, megabyte texts and all; in the registry, which replaces each
+    // value whole, each text is from one save or the other. And what a killed save left behind does
+    // not keep the next save waiting.
     void killedSaves()
     {
         for (int kill = 0; kill < 12; ++kill) {
@@ -178,20 +227,27 @@ private slots:
             saver.kill();
             saver.waitForFinished();
             restart();
-            QCOMPARE(text("Text2").size(), 1 << 20);
-            QCOMPARE(text("Text2").count(text("Text2").front()), 1 << 20);
+            for (const char* box : { "Text2", "Text11" }) {
+                QCOMPARE(text(box).size(), 1 << 20);
+                QCOMPARE(text(box).count(text(box).front()), 1 << 20);
+            }
+#ifndef Q_OS_WIN
             QCOMPARE(text("Text11"), text("Text2"));
+#endif
         }
+#ifndef Q_OS_WIN
         // What a killed save may leave: its lock, empty if it died right after making it, and its copy
         // of the file under a temporary name. A copy the customer made by hand stays.
+        const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira/Tovira.conf";
         for (const char* left : { ".lock", ".a1B2c3", ".backup" })
-            QVERIFY(QFile(support::storePath() + left).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(file + left).open(QIODevice::WriteOnly));
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(save(*form), QStringList());
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(QDir(QFileInfo(support::storePath()).path()).entryList(QDir::Files),
-            QStringList({ "Tovira.conf", "Tovira.conf.backup" }));
+        QCOMPARE(
+            QDir(QFileInfo(file).path()).entryList(QDir::Files), QStringList({ "Tovira.conf", "Tovira.conf.backup" }));
+#endif
     }
 };
 

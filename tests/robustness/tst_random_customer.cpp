@@ -7,6 +7,7 @@
 
 #include "pricing/catalogue.h"
 #include "support/gui_support.h"
+#include "support/store_access.h"
 
 #include <QCheckBox>
 #include <QRandomGenerator>
@@ -122,7 +123,7 @@ private slots:
     {
         QFETCH(quint32, seed);
         rng.seed(seed);
-        QFile::remove(support::storePath());
+        support::clearStore();
         form = support::startProgram();
         saved = details();
         QStringList trail;

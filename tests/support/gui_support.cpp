@@ -32,8 +32,6 @@ std::unique_ptr<form::Form1> startProgram()
     return form;
 }
 
-QString storePath() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tovira/Tovira.conf"); }
-
 void click(const form::Form1& form, const QString& name) { QTest::mouseClick(form.control(name), Qt::LeftButton); }
 
 void pickFromList(QComboBox* box, const QString& item)

@@ -33,9 +33,6 @@ void addRows(
 // program linking these helpers keeps its settings in a temporary folder of its own from before main().
 std::unique_ptr<form::Form1> startProgram();
 
-// The file the program keeps the customer's details in.
-QString storePath();
-
 // Clicks the named control with the mouse.
 void click(const form::Form1& form, const QString& name);
 
