@@ -1,9 +1,9 @@
 #include "command_line.h"
+#include "platform/qt_translations.h"
 #include "platform/shown_report.h"
 #include "program.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     // Qt's own buttons ("OK") speak Traditional Chinese like the rest of the window.
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::Taiwan), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            platform::qtTranslationsFolder()))
         QApplication::installTranslator(&qtTranslator);
 
     auto form = buildProgram();

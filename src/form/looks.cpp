@@ -1,5 +1,7 @@
 #include "form/looks.h"
 
+#include "platform/text_drawing.h"
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QHash>
@@ -31,9 +33,13 @@ QColor inkColour(Ink ink)
 }
 
 namespace {
-    // "新細明體" where it exists (Windows), else an installed Traditional Chinese Ming face.
+    // "新細明體" where it exists (Windows with its Traditional Chinese supplemental fonts), else an
+    // installed Traditional Chinese Ming face (Linux; Wine finds the same through fontconfig), else
+    // 微軟正黑體, the Traditional Chinese face every Windows 10 and 11 has. Each has every dish's
+    // characters; a face without them is never chosen.
     const QStringList mingFamilies { QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
-        QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK"), QStringLiteral("AR PL Mingti2L Big5") };
+        QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK"), QStringLiteral("AR PL Mingti2L Big5"),
+        QStringLiteral("微軟正黑體"), QStringLiteral("Microsoft JhengHei") };
 
     // The pixel sizes of the face's one-bit strikes, from its EBLC table: a 4-byte version, the
     // number of strikes, then one 48-byte record per strike ending in ppemX, ppemY, bitDepth, flags.
@@ -92,7 +98,7 @@ QFont drawnFont(QFont font, qreal devicePixelRatio)
         font.setHintingPreference(fromStrike ? QFont::PreferFullHinting : QFont::PreferDefaultHinting);
         return font;
     };
-    if (!qFuzzyCompare(devicePixelRatio, 1.0))
+    if (!platform::strikesDrawnWhole || !qFuzzyCompare(devicePixelRatio, 1.0))
         return drawn(false);
     static QHash<QFont, bool> decided; // a few fonts serve every control
     auto found = decided.constFind(drawn(true));
