@@ -1,0 +1,125 @@
+# Sourced by the scripts that build or run the Windows program (scripts/windows, scripts/screenshots
+# --windows): the packages they need, Wine's fresh prefix, a private X display, and Qt for Windows.
+#
+# Qt for Windows is cross-built once per machine from Debian's own qt6-base source package (the same 6.4.2 as the host's moc, rcc and uic) and kept in a cache folder
+# outside the checkout. The folder's name carries the version and a digest of the options and the
+# toolchain file, so a change to either builds a new Qt beside the old one.
+
+TOVIRA_QT_VERSION=6.4.2
+TOVIRA_QT_CACHE="${TOVIRA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tovira}"
+TOVIRA_QT_TOOLCHAIN="$TOVIRA_ROOT/cmake/windows/mingw-w64.cmake"
+TOVIRA_QT_OPTIONS=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF              # one tovira.exe, no Qt DLLs beside it
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DQT_QPA_DEFAULT_PLATFORM=windows
+    # Modules the program does not use.
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    # Drawing: the raster engine only. dynamicgl stays on without opengl and then breaks the build.
+    # direct2d stays: without it Qt 6.4.2 leaves out its DirectWrite font engine and database, which
+    # the windows platform plugin still calls, and no program links.
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
+    # Input and data the program has no use for; tablet events need wintab, which Debian drops.
+    -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF
+    # Qt's own copies of the libraries, built into the program. FreeType stays: it gives the
+    # offscreen platform the tests run on, and a second way of drawing text.
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF
+)
+
+tovira_qt_windows_prefix() {
+    local digest
+    digest=$({ printf '%s\n' "${TOVIRA_QT_OPTIONS[@]}"; cat "$TOVIRA_QT_TOOLCHAIN"; } | sha256sum | cut -c1-12)
+    echo "$TOVIRA_QT_CACHE/qt-$TOVIRA_QT_VERSION-mingw64-$digest"
+}
+
+# Debian's source package needs a deb-src entry for the suite the host's Qt comes from.
+tovira_qt_windows_sources() { # tovira_qt_windows_sources DIR: unpacked and patched qt6-base in DIR
+    local dir="$1" suite
+    [ -f "$dir/CMakeLists.txt" ] && return 0
+    if ! apt-get source --print-uris -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1; then
+        suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        echo "Adding the deb-src entry for $suite"
+        local sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+            "$suite" | "${sudo[@]}" tee /etc/apt/sources.list.d/tovira-src.sources >/dev/null
+        "${sudo[@]}" apt-get update -qq
+    fi
+    local download
+    download=$(mktemp -d "$TOVIRA_QT_CACHE/download.XXXXXX")
+    (cd "$download" && apt-get source -qq --download-only "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" 2>/dev/null \
+        && dpkg-source -x --no-check ./*.dsc qtbase >/dev/null)
+    rm -rf "$dir"
+    mv "$download/qtbase" "$dir"
+    rm -rf "$download"
+}
+
+tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building it when needed
+    local prefix
+    prefix=$(tovira_qt_windows_prefix)
+    if [ -f "$prefix/.complete" ]; then
+        echo "$prefix"
+        return 0
+    fi
+    mkdir -p "$TOVIRA_QT_CACHE"
+    local source="$TOVIRA_QT_CACHE/qtbase-$TOVIRA_QT_VERSION" build="$prefix.build"
+    tovira_qt_windows_sources "$source" >&2
+    local started=$SECONDS
+    echo "Building Qt $TOVIRA_QT_VERSION for Windows into $prefix (about 40 minutes on two cores)" >&2
+    cmake -G Ninja -S "$source" -B "$build" -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$TOVIRA_QT_TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$prefix" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${TOVIRA_QT_OPTIONS[@]}" >"$prefix.configure.log" 2>&1 \
+        || { tail -30 "$prefix.configure.log" >&2; return 1; }
+    cmake --build "$build" >"$prefix.build.log" 2>&1 || { tail -30 "$prefix.build.log" >&2; return 1; }
+    cmake --install "$build" >/dev/null
+    echo "$(( SECONDS - started )) s" >"$prefix/.complete"
+    rm -rf "$build"
+    echo "Qt for Windows built in $(( (SECONDS - started) / 60 )) minutes" >&2
+    echo "$prefix"
+}
+
+TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev)
+
+# Configures and builds the windows preset (all targets, or those named) against Qt for Windows.
+tovira_windows_build() {
+    TOVIRA_QT_WINDOWS=$(tovira_qt_windows)
+    export TOVIRA_QT_WINDOWS
+    # A build configured against another Qt (other options) starts again: CMake keeps its toolchain.
+    local cache="$TOVIRA_ROOT/build/windows/CMakeCache.txt"
+    if [ -f "$cache" ] && ! grep -qF "$TOVIRA_QT_WINDOWS/" "$cache"; then
+        rm -rf "$cache" "$TOVIRA_ROOT/build/windows/CMakeFiles"
+    fi
+    tovira_build windows "$@"
+}
+
+# Wine's own start-up, done once per build folder: each run under Wine copies this fresh prefix
+# (cmake/windows/wine-run) rather than making its own. No dialog may wait for an answer nobody gives:
+# Wine's offers to install Mono and Gecko are off, and so is its crash dialog (a crash fails the run
+# instead); and winemenubuilder would put shortcuts made inside into the real desktop's menus.
+tovira_wine_template() {
+    export WINEDEBUG=-all
+    export TOVIRA_WINE_TEMPLATE="$TOVIRA_ROOT/build/windows/wine-template"
+    [ -f "$TOVIRA_WINE_TEMPLATE/system.reg" ] && return 0
+    rm -rf "$TOVIRA_WINE_TEMPLATE"
+    WINEPREFIX="$TOVIRA_WINE_TEMPLATE" WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" wineboot -i 2>/dev/null
+    WINEPREFIX="$TOVIRA_WINE_TEMPLATE" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+        /t REG_DWORD /d 0 /f >/dev/null
+    WINEPREFIX="$TOVIRA_WINE_TEMPLATE" wineserver -w
+}
+
+# Qt's `windows` platform draws through Wine's X11 driver: a private X server for it, ended with the
+# calling script, with no desktop session's settings reaching the programs.
+tovira_private_display() {
+    local displays
+    displays=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displays" 2>/dev/null &
+    TOVIRA_XVFB_PID=$!
+    trap 'kill "$TOVIRA_XVFB_PID" 2>/dev/null || true' EXIT
+    for _ in $(seq 50); do [ -s "$displays" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n 1 "$displays")"
+    rm -f "$displays"
+    unset XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
+}
