@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# tests/windows/tst_installer.sh tovira-setup-0.1.exe [tovira-setup-0.2.exe]: the Windows installer under Wine
+# as a customer's computer meets it, each case in a fresh Wine prefix with a home folder of its own, so nothing
+# of the real user's is read or written. The second, newer installer goes over the first, or the first over itself.
+set -euo pipefail
+
+[ $# -ge 1 ] || { echo "usage: tst_installer.sh tovira-setup-VERSION.exe [NEWER-SETUP.exe]" >&2; exit 2; }
+setup=$(realpath "$1") newer=$(realpath "${2:-$1}")
+version_of() { local v=${1##*/tovira-setup-}; echo "${v%.exe}"; }
+work=$(mktemp -d) && mkdir "$work/home"
+cleanup() { for p in "$work"/*/; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "tst_installer: FAIL ($case): $*" >&2; exit 1; }
+# No Mono or Gecko prompts, no menu entries on the Linux desktop for the shortcut made inside, and UTF-8
+# for file names and command lines: in another locale Wine cannot name the shortcut "Tovira幫你算".
+export HOME=$work/home WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" LC_ALL=C.UTF-8
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+details_key='HKCU\Software\VB and VBA Program Settings\Tovira\Information'
+case=prefix me=$(id -un)
+WINEPREFIX=$work/template wineboot -i >/dev/null 2>&1 && WINEPREFIX=$work/template wineserver -w
+
+# Each case's Wine server stays up between commands, which saves seconds on each.
+server() { wineserver -k 2>/dev/null || true; wineserver -w; wineserver -p; }
+fresh() { # fresh CASE: a new prefix, copied from the template, for CASE
+    [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
+    case=$1 && export WINEPREFIX=$work/$1
+    cp -a "$work/template" "$WINEPREFIX" && server
+    local user=$WINEPREFIX/drive_c/users/$me/AppData
+    program=$user/Local/Programs/Tovira shortcut="$user/Roaming/Microsoft/Windows/Start Menu/Programs"/Tovira幫你算.lnk
+}
+install() { wine "$1" /S >/dev/null 2>&1 || fail "$(basename "$1") /S exited with $?"; }
+export_key() { # export_key KEY: the key and its subkeys as text, or nothing when it is missing
+    wine reg export "$1" "$work/out.reg" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$work/out.reg" | tr -d '\r'
+}
+seed_details() { # what "儲存我的資料" leaves, put there before the program is ever installed
+    for v in Name=王小明 Address=臺北市民生東路1號; do
+        wine reg add "$details_key" /v "${v%%=*}" /d "${v#*=}" /f >/dev/null 2>&1 || fail "reg add $v"
+    done
+    details=$(export_key "$details_key")
+    grep -q '"Name"="王小明"' <<<"$details" || fail "the saved details did not read back"
+}
+details_kept() { [ "$(export_key "$details_key")" == "$details" ] || fail "the saved details changed"; }
+value() { sed -n "s/^\"$1\"=//p" <<<"$entry" | sed 's/^"//; s/"$//; s/\\"/"/g; s/\\\\/\\/g'; }
+expect_installed() { # expect_installed VERSION
+    # The version details sit at the program's end: ProductVersion, then its value.
+    [ "$(strings -el -n 3 "$program/tovira.exe" | grep -A1 -x ProductVersion | tail -1)" == "$1" ] ||
+        fail "no tovira.exe $1"
+    [ "$(cd "$program" && echo *)" == "tovira.exe uninstall.exe" ] || fail "installed: $(cd "$program" && echo *)"
+    strings -el "$shortcut" 2>/dev/null | grep -q 'Tovira\\tovira.exe' || fail "no Start menu shortcut to tovira.exe"
+    [ "$(export_key "$uninstall_key" | grep -c '^"DisplayName"="Tovira幫你算"$')" == 1 ] || fail "not one uninstall entry"
+    entry=$(export_key "$uninstall_key\\Tovira")
+    local name want dir="C:\\users\\$me\\AppData\\Local\\Programs\\Tovira"
+    while IFS='|' read -r name want; do
+        [ "$(value "$name")" == "$want" ] || fail "uninstall entry: $name is $(value "$name"), not $want"
+    done <<END
+DisplayVersion|$1
+Publisher|Tovira
+InstallLocation|$dir
+DisplayIcon|$dir\\tovira.exe
+UninstallString|"$dir\\uninstall.exe"
+QuietUninstallString|"$dir\\uninstall.exe" /S
+NoModify|dword:00000001
+NoRepair|dword:00000001
+END
+    local kib=$((16#$(value EstimatedSize | sed 's/dword://'))) size=$(($(cat "$program"/*.exe | wc -c) / 1024))
+    (( kib >= size && kib <= size + 2 )) || fail "EstimatedSize $kib KiB for $size KiB of files"
+}
+
+# The installed program starts on the X display, and what a customer types and saves with
+# "儲存我的資料" lands in the Information key: clicks at the designed places of 我已經看過了, 下一步,
+# the name box and the save button, in the window's own coordinates.
+program_saves_details() {
+    [ -n "${DISPLAY:-}" ] || fail "no X display"
+    wine "$program/tovira.exe" >/dev/null 2>&1 &
+    local window at
+    window=$(timeout 60 xdotool search --sync --name '^Tovira幫你算$' | head -1) || fail "no window"
+    for at in 288,544 292,549 132,33 type 288,420; do
+        if [ "$at" == type ]; then xdotool type --delay 50 Wang; else
+            xdotool mousemove --window "$window" "${at%,*}" "${at#*,}" click 1; fi
+        sleep 1
+    done
+    export_key "$details_key" | grep -q '^"Name"="Wang"$' || fail "the save did not reach the Information key"
+    wineserver -k && wait
+}
+
+fresh install
+install "$setup"
+expect_installed "$(version_of "$setup")"
+program_saves_details
+
+fresh reinstall
+seed_details
+install "$setup"
+install "$setup"
+install "$newer"
+expect_installed "$(version_of "$newer")"
+details_kept
+
+fresh running
+install "$setup"
+QT_QPA_PLATFORM=offscreen wine "$program/tovira.exe" >/dev/null 2>&1 &
+t=0 && until grep -q Tovira/tovira.exe "/proc/$!/maps" 2>/dev/null; do
+    ((++t < 50)) || fail "tovira.exe did not start" && sleep 0.2
+done
+rc=0 && wine "$newer" /S >/dev/null 2>&1 || rc=$?
+[ $rc == 2 ] || fail "installing over the running program exited with $rc, not 2"
+# _?= keeps the uninstaller from handing over to a copy of itself, so it exits with the result.
+rc=0 && wine "$program/uninstall.exe" /S "_?=$(winepath -w "$program" 2>/dev/null)" >/dev/null 2>&1 || rc=$?
+[ $rc == 2 ] || fail "uninstalling the running program exited with $rc, not 2"
+server && wait
+expect_installed "$(version_of "$setup")"
+
+fresh uninstall
+seed_details
+install "$setup"
+entry=$(export_key "$uninstall_key\\Tovira")
+quiet=$(value QuietUninstallString) && uninstaller=${quiet#\"} && uninstaller=${uninstaller%%\"*}
+# The uninstaller hands over to a copy of itself and returns: wait for the Wine server to empty.
+wineserver -k && wineserver -w
+wine "$uninstaller" "${quiet##*\" }" >/dev/null 2>&1 || fail "$quiet exited with $?"
+wineserver -w
+[ ! -e "$program" ] || fail "left the program's folder"
+[ ! -e "$shortcut" ] || fail "left the Start menu shortcut"
+[ -z "$(export_key "$uninstall_key\\Tovira")" ] || fail "left the uninstall entry"
+details_kept
+
+echo "tst_installer: 4 passed, 0 failed"
