@@ -1,11 +1,13 @@
 #include "form/looks.h"
 
 #include <QApplication>
-#include <QFontInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
 #include <QRawFont>
+#include <QScreen>
 #include <QtEndian>
+#include <cmath>
 
 namespace form {
 
@@ -54,15 +56,34 @@ namespace {
         return sizes;
     }
 
-    bool hasStrike(const QFont& font, int pixelSize)
+    // A face is chosen by a font's families and style; its size only scales it. So the strikes a
+    // face carries are read once, and every size of it is decided without loading a font of that size
+    // (loading one costs about as much as drawing a page's text). They are read from the face at the
+    // window's text size, which the first page draws with anyway.
+    const QList<int>& faceStrikes(const QFont& font)
     {
-        static QHash<QString, QList<int>> known; // per face: the table is read once
-        const QRawFont face = QRawFont::fromFont(font);
-        const QString key = face.familyName() + QLatin1Char('/') + face.styleName();
-        auto found = known.constFind(key);
-        if (found == known.constEnd())
-            found = known.insert(key, strikeSizes(face));
-        return found->contains(pixelSize);
+        static QHash<QString, QList<int>> known;
+        const QString face = font.families().join(u',') + u'/' + font.styleName() + u'/'
+            + QString::number(font.weight()) + u'/' + QString::number(int(font.style())) + u'/'
+            + QString::number(font.stretch());
+        auto found = known.constFind(face);
+        if (found == known.constEnd()) {
+            QFont atTextSize = font;
+            atTextSize.setPointSizeF(Font {}.points);
+            found = known.insert(face, strikeSizes(QRawFont::fromFont(atTextSize)));
+        }
+        return *found;
+    }
+
+    // The whole pixels Qt gives a font of `font`'s size: its points at the screen's logical dots per
+    // inch, rounded to hundredths and then to a whole pixel.
+    int pixelSize(const QFont& font)
+    {
+        if (font.pixelSize() > 0)
+            return font.pixelSize();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+        return qRound(std::floor(font.pointSizeF() * dpi / 72 * 100 + 0.5) / 100);
     }
 } // namespace
 
@@ -94,11 +115,8 @@ QFont drawnFont(QFont font, qreal devicePixelRatio)
     };
     if (!qFuzzyCompare(devicePixelRatio, 1.0))
         return drawn(false);
-    static QHash<QFont, bool> decided; // a few fonts serve every control
-    auto found = decided.constFind(drawn(true));
-    if (found == decided.constEnd()) // asked of the font it would draw with, so its engine is not wasted
-        found = decided.insert(font, hasStrike(font, QFontInfo(font).pixelSize()));
-    return drawn(*found);
+    // Asked of the font as it would draw from a strike, so that the face read is one the window uses.
+    return drawn(faceStrikes(drawn(true)).contains(pixelSize(font)));
 }
 
 } // namespace form
