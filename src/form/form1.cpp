@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <limits>
 #include <utility>
@@ -88,10 +89,7 @@ namespace {
 
     QWidget* makeComboBox(const ControlSpec& row, QWidget* parent)
     {
-        auto* box = new QuantityBox(parent);
-        box->addItems(row.items);
-        box->setCurrentIndex(-1);
-        box->setEditText(row.caption);
+        auto* box = new QuantityBox(row.items, row.caption, parent);
         setColour(box, QPalette::Base, windowBackground);
         setInk(box, row.ink, QPalette::Text);
         return box;
@@ -186,9 +184,8 @@ Form1::Form1(QWidget* parent)
             captions_.push_back({ label, w->geometry() });
         if (auto* frame = qobject_cast<PageFrame*>(w)) {
             frame->setTitle(row.caption);
-            // Fitting captions means measuring text, so each page does it for its own labels when
-            // it is first shown rather than all pages at start-up.
-            connect(frame, &PageFrame::firstShown, this, [this, frame] { fitCaptions(frame); });
+            connect(frame, &PageFrame::preparing, this, [this, frame] { preparePage(frame); });
+            pages_.push_back(frame);
         }
         if (!row.toolTip.isEmpty())
             w->setToolTip(row.toolTip);
@@ -211,11 +208,38 @@ Form1::Form1(QWidget* parent)
     nameControlsForScreenReaders(*this);
 }
 
-void Form1::fitCaptions(const QWidget* page)
+void Form1::preparePage(const PageFrame* page)
+{
+    fitCaptions(page);
+    for (auto* box : page->findChildren<QuantityBox*>(Qt::FindDirectChildrenOnly))
+        box->makeEditable();
+}
+
+void Form1::fitCaptions(const PageFrame* page)
 {
     for (const auto& [label, designed] : captions_) {
-        if (!page || label->parentWidget() == page)
+        if (label->parentWidget() == page)
             keepCaptionWhole(label, designed, clientWidth);
+    }
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!std::exchange(painted_, true))
+        QTimer::singleShot(0, this, &Form1::prepareNextPage);
+}
+
+void Form1::prepareNextPage()
+{
+    // One page at a time, so that a click or key the customer gives in the meantime waits for one
+    // page at most.
+    for (PageFrame* page : pages_) {
+        if (!page->isPrepared()) {
+            page->prepare();
+            QTimer::singleShot(0, this, &Form1::prepareNextPage);
+            return;
+        }
     }
 }
 
@@ -238,7 +262,10 @@ void Form1::suitTextToScreen()
         if (w != this && w->testAttribute(Qt::WA_SetFont))
             w->setFont(drawnFont(w->font(), ratio));
     }
-    fitCaptions(nullptr); // on every page: the text's widths change with the way it is drawn
+    for (const PageFrame* page : pages_) { // the text's widths change with the way it is drawn
+        if (page->isPrepared())
+            fitCaptions(page);
+    }
 }
 
 QWidget* Form1::control(const QString& name) const
