@@ -59,18 +59,24 @@ namespace {
     // A face is chosen by a font's families and style; its size only scales it. So the strikes a
     // face carries are read once, and every size of it is decided without loading a font of that size
     // (loading one costs about as much as drawing a page's text). They are read from the face at the
-    // window's text size, which the first page draws with anyway.
+    // window's text size, which the first page draws with anyway, and once per face file: the bold
+    // of a face without a bold of its own is the same face emboldened.
     const QList<int>& faceStrikes(const QFont& font)
     {
-        static QHash<QString, QList<int>> known;
-        const QString face = font.families().join(u',') + u'/' + font.styleName() + u'/'
+        static QHash<QString, QList<int>> byRequest, byFile;
+        const QString request = font.families().join(u',') + u'/' + font.styleName() + u'/'
             + QString::number(font.weight()) + u'/' + QString::number(int(font.style())) + u'/'
             + QString::number(font.stretch());
-        auto found = known.constFind(face);
-        if (found == known.constEnd()) {
+        auto found = byRequest.constFind(request);
+        if (found == byRequest.constEnd()) {
             QFont atTextSize = font;
             atTextSize.setPointSizeF(Font {}.points);
-            found = known.insert(face, strikeSizes(QRawFont::fromFont(atTextSize)));
+            const QRawFont face = QRawFont::fromFont(atTextSize);
+            const QString file = face.familyName() + u'/' + face.styleName();
+            auto read = byFile.constFind(file);
+            if (read == byFile.constEnd())
+                read = byFile.insert(file, strikeSizes(face));
+            found = byRequest.insert(request, *read);
         }
         return *found;
     }
