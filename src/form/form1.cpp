@@ -168,9 +168,12 @@ Form1::Form1(QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
     controls_.insert(objectName(), this);
-    // Before any control exists, so that no control is told of the change.
+    // The application's font (message boxes, tool tips) is set while the window is being built, so
+    // that no control is told of the change. Until every control has its own font, it is the window's
+    // text font, which the first page draws with: a text box lays out its empty line in the
+    // application's font before it is given its own, and that font is then one loaded already.
     textRatio_ = devicePixelRatioF();
-    QApplication::setFont(drawnFont(windowDefaultFont(), textRatio_));
+    QApplication::setFont(drawnFont(mingFont({}), textRatio_));
 
     for (const ControlSpec& row : layoutTable()) {
         QWidget* parentWidget = controls_.value(row.container);
@@ -195,6 +198,8 @@ Form1::Form1(QWidget* parent)
             keepOptionGroupTabStop(option);
         controls_.insert(row.name, w);
     }
+
+    QApplication::setFont(drawnFont(windowDefaultFont(), textRatio_)); // every control has its own now
 
     QWidget* previous = nullptr;
     for (const FocusChain& chain : focusChains()) {
