@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -98,15 +99,33 @@ namespace {
     // The caption is set once the frame has its font, so no other face is loaded to measure it.
     QWidget* makeFrame(QWidget* parent) { return new PageFrame(parent); }
 
-    // The picture comes rendered at its box's size, and at twice that for high-resolution screens.
+    // The window's pictures ship as raw pixels, row after row with nothing else, at the size they
+    // are shown at (scripts/make-artwork makes them): decoding them from PNG cost about a tenth of the
+    // work before the first paint. `format` tells how a pixel is stored.
+    QPixmap rawPicture(const QString& file, const QSize& size, QImage::Format format)
+    {
+        const QByteArray pixels = QResource(file).uncompressedData(); // no copy: stored uncompressed
+        const int bytesPerLine = size.width() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+        if (pixels.size() != qsizetype(bytesPerLine) * size.height()) {
+            qWarning("%s is not a %dx%d picture", qPrintable(file), size.width(), size.height());
+            return {};
+        }
+        return QPixmap::fromImage(QImage(
+            reinterpret_cast<const uchar*>(pixels.constData()), size.width(), size.height(), bytesPerLine, format));
+    }
+
+    // The picture comes made at its box's size, and at twice that for high-resolution screens.
     QWidget* makeImage(const ControlSpec& row, QWidget* parent)
     {
         auto* image = new QLabel(parent);
         const QScreen* screen = QGuiApplication::primaryScreen();
+        const int scale = screen && screen->devicePixelRatio() > 1 ? 2 : 1;
         QString file = row.caption;
-        if (screen && screen->devicePixelRatio() > 1)
-            file.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-        image->setPixmap(QPixmap(file));
+        if (scale == 2)
+            file.replace(QLatin1String(".rgba"), QLatin1String("@2x.rgba"));
+        QPixmap picture = rawPicture(file, pixelRect(row.geometry).size() * scale, QImage::Format_RGBA8888);
+        picture.setDevicePixelRatio(scale);
+        image->setPixmap(picture);
         image->setScaledContents(true);
         return image;
     }
@@ -161,7 +180,7 @@ Form1::Form1(QWidget* parent)
     presentLinksToScreenReaders();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tovira幫你算"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-80.png")));
+    setWindowIcon(QIcon(rawPicture(QStringLiteral(":/pictures/icon-80.rgb"), { 80, 80 }, QImage::Format_RGB888)));
     setFixedSize(clientWidth, clientHeight);
     QPalette p = palette();
     p.setColor(QPalette::Window, windowBackground);
