@@ -1,6 +1,7 @@
 #include "form/looks.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
@@ -34,8 +35,26 @@ QColor inkColour(Ink ink)
 
 namespace {
     // "新細明體" where it exists (Windows), else an installed Traditional Chinese Ming face.
-    const QStringList mingFamilies { QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
+    const QStringList designedFamilies { QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
         QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK"), QStringLiteral("AR PL Mingti2L Big5") };
+
+    // The first of them that is installed, alone: the face Qt would choose from the whole list. Given
+    // several families, Qt asks the system for its fallback faces of each family it tries, as every
+    // font is first loaded, a tenth of the start-up's work; a glyph the face lacks is still found among
+    // the fallback faces, asked for when it is first needed. With none installed, the whole list, so
+    // that Qt's own matching decides.
+    const QStringList& mingFamilies()
+    {
+        static const QStringList families = [] {
+            const QStringList installed = QFontDatabase::families();
+            for (const QString& family : designedFamilies) {
+                if (installed.contains(family, Qt::CaseInsensitive))
+                    return QStringList { family };
+            }
+            return designedFamilies;
+        }();
+        return families;
+    }
 
     // The pixel sizes of the face's one-bit strikes, from its EBLC table: a 4-byte version, the
     // number of strikes, then one 48-byte record per strike ending in ppemX, ppemY, bitDepth, flags.
@@ -96,7 +115,7 @@ namespace {
 QFont mingFont(const Font& font)
 {
     QFont f;
-    f.setFamilies(mingFamilies);
+    f.setFamilies(mingFamilies());
     f.setPointSizeF(font.points);
     f.setBold(font.bold);
     f.setUnderline(font.underline);
