@@ -8,11 +8,13 @@ that moment: unlike the rusage of a child, it does not count the memory of the p
 started from. Prints the medians and the ratios program/bare; never fails on a missed target, since
 the figures are for reading, not for a test.
 
-With --desktop GNOME both programs are started as a GNOME session starts them: on the X11 platform
-(an X server in DISPLAY, e.g. Xvfb) with XDG_CURRENT_DESKTOP=GNOME, where Qt loads the GTK platform
-theme by itself unless the program declines the desktop's settings.
+With --platform xcb they run on the X11 platform instead (an X server in DISPLAY, e.g. Xvfb), with no
+desktop. With --desktop GNOME both programs are started as a GNOME session starts them: on the X11
+platform with XDG_CURRENT_DESKTOP=GNOME, where Qt loads the GTK platform theme by itself unless the
+program declines the desktop's settings. --ming adds the bare program with its label in the Ming face
+(BARE --ming) as a second yardstick; --before adds another build of the program, measured alike.
 
-Usage: bench_startup.py BARE PROGRAM [--runs N] [--desktop GNOME]
+Usage: bench_startup.py BARE PROGRAM [--runs N] [--platform xcb] [--desktop GNOME] [--ming] [--before OTHER]
 """
 
 import argparse
@@ -28,15 +30,17 @@ START_TARGET = 1.3  # program start-up within this multiple of the bare program'
 MEMORY_TARGET_MB = 15.0  # program peak memory within the bare program's plus this
 
 
-def start_once(program, env):
-    """Runs `program` until its window is shown; returns (ms, MB, gtk theme loaded)."""
+def start_once(command, env):
+    """Runs `command` (a program, or a list of it and its arguments) until its window is shown; returns
+    (ms, MB, gtk theme loaded)."""
+    command = [command] if isinstance(command, str) else command
     begin = time.monotonic_ns()
-    proc = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     try:
         ready, _, _ = select.select([proc.stdout], [], [], 30)
         line = proc.stdout.readline().split() if ready else []
         if len(line) != 2 or line[0] != b"shown":
-            raise RuntimeError(f"{program} did not report its window within 30 s")
+            raise RuntimeError(f"{command[0]} did not report its window within 30 s")
         shown = int(line[1])
         with open(f"/proc/{proc.pid}/status") as status:
             hwm_kb = next(int(l.split()[1]) for l in status if l.startswith("VmHWM:"))
@@ -53,7 +57,10 @@ def main():
     parser.add_argument("bare")
     parser.add_argument("program")
     parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--platform", choices=["offscreen", "xcb"], default="offscreen")
     parser.add_argument("--desktop", choices=["GNOME"], help="start both as this desktop would")
+    parser.add_argument("--ming", action="store_true", help="also the bare program with a Ming label")
+    parser.add_argument("--before", help="also this other build of the program")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="tovira-bench-") as tmp:
@@ -62,20 +69,25 @@ def main():
             env.pop(name, None)
         runtime = os.path.join(tmp, "runtime")
         os.mkdir(runtime, 0o700)
-        env.update(QT_QPA_PLATFORM="offscreen", TOVIRA_REPORT_SHOWN="1",
+        env.update(QT_QPA_PLATFORM=args.platform, TOVIRA_REPORT_SHOWN="1",
                    XDG_CONFIG_HOME=os.path.join(tmp, "config"), XDG_RUNTIME_DIR=runtime)
         if args.desktop == "GNOME":
-            if not env.get("DISPLAY"):
-                parser.error("--desktop GNOME needs DISPLAY (an X server, e.g. Xvfb)")
             env.update(XDG_CURRENT_DESKTOP="GNOME", QT_QPA_PLATFORM="xcb")
+        if env["QT_QPA_PLATFORM"] == "xcb" and not env.get("DISPLAY"):
+            parser.error("the X11 platform needs DISPLAY (an X server, e.g. Xvfb)")
 
-        programs = {"bare": args.bare, "tovira": args.program}
+        programs = {"bare": [args.bare]}
+        if args.ming:
+            programs["ming"] = [args.bare, "--ming"]
+        if args.before:
+            programs["before"] = [args.before]
+        programs["tovira"] = [args.program]
         results = {name: [] for name in programs}
         themed = set()
         for name, path in programs.items():  # one warm-up each: disk cache, font cache
             start_once(path, env)
         for run in range(args.runs):
-            # Alternate which goes first, so neither always follows the other.
+            # Alternate the order, so that none always follows another.
             order = list(programs) if run % 2 == 0 else list(reversed(programs))
             for name in order:
                 ms, mb, gtk = start_once(programs[name], env)
@@ -83,7 +95,8 @@ def main():
                 if gtk:
                     themed.add(name)
 
-    where = "on X11 (Xvfb), as GNOME starts programs" if args.desktop else "on offscreen, no desktop theme"
+    where = ("on X11 (Xvfb), as GNOME starts programs" if args.desktop
+             else "on X11 (Xvfb), no desktop" if args.platform == "xcb" else "on offscreen, no desktop theme")
     print(f"Start-up {where}, {args.runs} runs each (median, min-max):")
     med = {}
     for name, rows in results.items():
@@ -99,6 +112,10 @@ def main():
           f"{'met' if ratio <= START_TARGET else 'MISSED'}), "
           f"memory {med['tovira'][1] / med['bare'][1]:.2f}x, +{extra:.1f} MB "
           f"(target <= +{MEMORY_TARGET_MB:.0f} MB: {'met' if extra <= MEMORY_TARGET_MB else 'MISSED'})")
+    for name in ("ming", "before"):
+        if name in med:
+            print(f"  tovira/{name}: start-up {med['tovira'][0] / med[name][0]:.2f}x, "
+                  f"memory {med['tovira'][1] - med[name][1]:+.1f} MB")
     return 0
 
 

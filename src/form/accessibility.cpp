@@ -110,14 +110,14 @@ void nameControlsForScreenReaders(Form1& form)
     }
     const QString quantity = spoken(form.label(QStringLiteral("Label4"))->text()); // 數量
     for (const pricing::Product& product : pricing::catalogue) {
-        QComboBox* box = form.comboBox(QString::fromLatin1(product.quantityBox));
+        auto* box = form.control<QuantityBox>(QString::fromLatin1(product.quantityBox));
         const QString name = QString::fromUtf8(product.name) + QLatin1Char(' ') + quantity;
         box->setAccessibleName(name);
         // On Linux Qt gives an editable combo box its text as its name, whatever name is set: a
         // screen reader finds the dish through the label that is the box's buddy, and in the name of
         // the line edit inside the box, which holds the quantity.
         form.label(QString::fromLatin1(product.nameLabel))->setBuddy(box);
-        box->lineEdit()->setAccessibleName(name);
+        box->whenEditable([name](QLineEdit* edit) { edit->setAccessibleName(name); });
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QtMath>
 
@@ -83,8 +82,11 @@ void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
     if (!label->wordWrap())
         label->setWordWrap(true);
 
-    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
-    QStringList lines = label->text().split(lineBreak);
+    QStringList lines = label->text().split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
     while (lines.size() > 1 && lines.last().isEmpty()) // a closing line break shows nothing
         lines.removeLast();
     const QFontMetrics metrics(font);

@@ -13,7 +13,9 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <limits>
 #include <utility>
@@ -88,10 +90,7 @@ namespace {
 
     QWidget* makeComboBox(const ControlSpec& row, QWidget* parent)
     {
-        auto* box = new QuantityBox(parent);
-        box->addItems(row.items);
-        box->setCurrentIndex(-1);
-        box->setEditText(row.caption);
+        auto* box = new QuantityBox(row.items, row.caption, parent);
         setColour(box, QPalette::Base, windowBackground);
         setInk(box, row.ink, QPalette::Text);
         return box;
@@ -100,15 +99,33 @@ namespace {
     // The caption is set once the frame has its font, so no other face is loaded to measure it.
     QWidget* makeFrame(QWidget* parent) { return new PageFrame(parent); }
 
-    // The picture comes rendered at its box's size, and at twice that for high-resolution screens.
+    // The window's pictures ship as raw pixels, row after row with nothing else, at the size they
+    // are shown at (scripts/make-artwork makes them): decoding them from PNG cost about a tenth of the
+    // work before the first paint. `format` tells how a pixel is stored.
+    QPixmap rawPicture(const QString& file, const QSize& size, QImage::Format format)
+    {
+        const QByteArray pixels = QResource(file).uncompressedData(); // no copy: stored uncompressed
+        const int bytesPerLine = size.width() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+        if (pixels.size() != qsizetype(bytesPerLine) * size.height()) {
+            qWarning("%s is not a %dx%d picture", qPrintable(file), size.width(), size.height());
+            return {};
+        }
+        return QPixmap::fromImage(QImage(
+            reinterpret_cast<const uchar*>(pixels.constData()), size.width(), size.height(), bytesPerLine, format));
+    }
+
+    // The picture comes made at its box's size, and at twice that for high-resolution screens.
     QWidget* makeImage(const ControlSpec& row, QWidget* parent)
     {
         auto* image = new QLabel(parent);
         const QScreen* screen = QGuiApplication::primaryScreen();
+        const int scale = screen && screen->devicePixelRatio() > 1 ? 2 : 1;
         QString file = row.caption;
-        if (screen && screen->devicePixelRatio() > 1)
-            file.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
-        image->setPixmap(QPixmap(file));
+        if (scale == 2)
+            file.replace(QLatin1String(".rgba"), QLatin1String("@2x.rgba"));
+        QPixmap picture = rawPicture(file, pixelRect(row.geometry).size() * scale, QImage::Format_RGBA8888);
+        picture.setDevicePixelRatio(scale);
+        image->setPixmap(picture);
         image->setScaledContents(true);
         return image;
     }
@@ -163,16 +180,19 @@ Form1::Form1(QWidget* parent)
     presentLinksToScreenReaders();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tovira幫你算"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon-80.png")));
+    setWindowIcon(QIcon(rawPicture(QStringLiteral(":/pictures/icon-80.rgb"), { 80, 80 }, QImage::Format_RGB888)));
     setFixedSize(clientWidth, clientHeight);
     QPalette p = palette();
     p.setColor(QPalette::Window, windowBackground);
     setPalette(p);
     setAutoFillBackground(true);
     controls_.insert(objectName(), this);
-    // Before any control exists, so that no control is told of the change.
+    // The application's font (message boxes, tool tips) is set while the window is being built, so
+    // that no control is told of the change. Until every control has its own font, it is the window's
+    // text font, which the first page draws with: a text box lays out its empty line in the
+    // application's font before it is given its own, and that font is then one loaded already.
     textRatio_ = devicePixelRatioF();
-    QApplication::setFont(drawnFont(windowDefaultFont(), textRatio_));
+    QApplication::setFont(drawnFont(mingFont({}), textRatio_));
 
     for (const ControlSpec& row : layoutTable()) {
         QWidget* parentWidget = controls_.value(row.container);
@@ -186,9 +206,8 @@ Form1::Form1(QWidget* parent)
             captions_.push_back({ label, w->geometry() });
         if (auto* frame = qobject_cast<PageFrame*>(w)) {
             frame->setTitle(row.caption);
-            // Fitting captions means measuring text, so each page does it for its own labels when
-            // it is first shown rather than all pages at start-up.
-            connect(frame, &PageFrame::firstShown, this, [this, frame] { fitCaptions(frame); });
+            connect(frame, &PageFrame::preparing, this, [this, frame] { preparePage(frame); });
+            pages_.push_back(frame);
         }
         if (!row.toolTip.isEmpty())
             w->setToolTip(row.toolTip);
@@ -198,6 +217,8 @@ Form1::Form1(QWidget* parent)
             keepOptionGroupTabStop(option);
         controls_.insert(row.name, w);
     }
+
+    QApplication::setFont(drawnFont(windowDefaultFont(), textRatio_)); // every control has its own now
 
     QWidget* previous = nullptr;
     for (const FocusChain& chain : focusChains()) {
@@ -211,11 +232,38 @@ Form1::Form1(QWidget* parent)
     nameControlsForScreenReaders(*this);
 }
 
-void Form1::fitCaptions(const QWidget* page)
+void Form1::preparePage(const PageFrame* page)
+{
+    fitCaptions(page);
+    for (auto* box : page->findChildren<QuantityBox*>(Qt::FindDirectChildrenOnly))
+        box->makeEditable();
+}
+
+void Form1::fitCaptions(const PageFrame* page)
 {
     for (const auto& [label, designed] : captions_) {
-        if (!page || label->parentWidget() == page)
+        if (label->parentWidget() == page)
             keepCaptionWhole(label, designed, clientWidth);
+    }
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!std::exchange(painted_, true))
+        QTimer::singleShot(0, this, &Form1::prepareNextPage);
+}
+
+void Form1::prepareNextPage()
+{
+    // One page at a time, so that a click or key the customer gives in the meantime waits for one
+    // page at most.
+    for (PageFrame* page : pages_) {
+        if (!page->isPrepared()) {
+            page->prepare();
+            QTimer::singleShot(0, this, &Form1::prepareNextPage);
+            return;
+        }
     }
 }
 
@@ -238,7 +286,10 @@ void Form1::suitTextToScreen()
         if (w != this && w->testAttribute(Qt::WA_SetFont))
             w->setFont(drawnFont(w->font(), ratio));
     }
-    fitCaptions(nullptr); // on every page: the text's widths change with the way it is drawn
+    for (const PageFrame* page : pages_) { // the text's widths change with the way it is drawn
+        if (page->isPrepared())
+            fitCaptions(page);
+    }
 }
 
 QWidget* Form1::control(const QString& name) const

@@ -21,6 +21,7 @@ namespace form {
 
 class LinkLabel;
 class BodyBox;
+class PageFrame;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -67,11 +68,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void focusFirstControlOf(const QString& page);
-    // Keeps the captions of `page` (of every page if null) whole, from their designed boxes.
-    void fitCaptions(const QWidget* page);
+    // The last touches of a page's own controls, which cost measuring text or building widgets, so
+    // they wait until the page is first shown or the window has nothing else to do, whichever comes
+    // first: its captions kept whole, its quantity boxes made editable.
+    void preparePage(const PageFrame* page);
+    // Once the window has been painted, prepares the pages not prepared yet, one at a time.
+    void prepareNextPage();
+    // Keeps the captions of `page` whole, from their designed boxes.
+    void fitCaptions(const PageFrame* page);
     // Decides again how every control's text, and the program's message boxes and tool tips, are
     // drawn, when the window has come to a screen of another device pixel ratio.
     void suitTextToScreen();
@@ -79,6 +87,8 @@ private:
     QHash<QString, QWidget*> controls_;
     std::vector<std::function<void()>> loadHandlers_;
     std::vector<std::pair<LinkLabel*, QRect>> captions_; // every label, with its designed box
+    std::vector<PageFrame*> pages_; // every frame, in the order of the layout
+    bool painted_ = false;
     qreal textRatio_ = 0; // the device pixel ratio the text is drawn for
     bool screenWatched_ = false;
 };

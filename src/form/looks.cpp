@@ -3,11 +3,14 @@
 #include "platform/text_drawing.h"
 
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPalette>
 #include <QRawFont>
+#include <QScreen>
 #include <QtEndian>
+#include <cmath>
 
 namespace form {
 
@@ -37,9 +40,27 @@ namespace {
     // installed Traditional Chinese Ming face (Linux; Wine finds the same through fontconfig), else
     // 微軟正黑體, the Traditional Chinese face every Windows 10 and 11 has. Each has every dish's
     // characters; a face without them is never chosen.
-    const QStringList mingFamilies { QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
+    const QStringList designedFamilies { QStringLiteral("新細明體"), QStringLiteral("PMingLiU"),
         QStringLiteral("AR PL UMing TW"), QStringLiteral("AR PL UMing HK"), QStringLiteral("AR PL Mingti2L Big5"),
         QStringLiteral("微軟正黑體"), QStringLiteral("Microsoft JhengHei") };
+
+    // The first of them that is installed, alone: the face Qt would choose from the whole list. Given
+    // several families, Qt asks the system for its fallback faces of each family it tries, as every
+    // font is first loaded, a tenth of the start-up's work; a glyph the face lacks is still found among
+    // the fallback faces, asked for when it is first needed. With none installed, the whole list, so
+    // that Qt's own matching decides.
+    const QStringList& mingFamilies()
+    {
+        static const QStringList families = [] {
+            const QStringList installed = QFontDatabase::families();
+            for (const QString& family : designedFamilies) {
+                if (installed.contains(family, Qt::CaseInsensitive))
+                    return QStringList { family };
+            }
+            return designedFamilies;
+        }();
+        return families;
+    }
 
     // The pixel sizes of the face's one-bit strikes, from its EBLC table: a 4-byte version, the
     // number of strikes, then one 48-byte record per strike ending in ppemX, ppemY, bitDepth, flags.
@@ -60,22 +81,47 @@ namespace {
         return sizes;
     }
 
-    bool hasStrike(const QFont& font, int pixelSize)
+    // A face is chosen by a font's families and style; its size only scales it. So the strikes a
+    // face carries are read once, and every size of it is decided without loading a font of that size
+    // (loading one costs about as much as drawing a page's text). They are read from the face at the
+    // window's text size, which the first page draws with anyway, and once per face file: the bold
+    // of a face without a bold of its own is the same face emboldened.
+    const QList<int>& faceStrikes(const QFont& font)
     {
-        static QHash<QString, QList<int>> known; // per face: the table is read once
-        const QRawFont face = QRawFont::fromFont(font);
-        const QString key = face.familyName() + QLatin1Char('/') + face.styleName();
-        auto found = known.constFind(key);
-        if (found == known.constEnd())
-            found = known.insert(key, strikeSizes(face));
-        return found->contains(pixelSize);
+        static QHash<QString, QList<int>> byRequest, byFile;
+        const QString request = font.families().join(u',') + u'/' + font.styleName() + u'/'
+            + QString::number(font.weight()) + u'/' + QString::number(int(font.style())) + u'/'
+            + QString::number(font.stretch());
+        auto found = byRequest.constFind(request);
+        if (found == byRequest.constEnd()) {
+            QFont atTextSize = font;
+            atTextSize.setPointSizeF(Font {}.points);
+            const QRawFont face = QRawFont::fromFont(atTextSize);
+            const QString file = face.familyName() + u'/' + face.styleName();
+            auto read = byFile.constFind(file);
+            if (read == byFile.constEnd())
+                read = byFile.insert(file, strikeSizes(face));
+            found = byRequest.insert(request, *read);
+        }
+        return *found;
+    }
+
+    // The whole pixels Qt gives a font of `font`'s size: its points at the screen's logical dots per
+    // inch, rounded to hundredths and then to a whole pixel.
+    int pixelSize(const QFont& font)
+    {
+        if (font.pixelSize() > 0)
+            return font.pixelSize();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+        return qRound(std::floor(font.pointSizeF() * dpi / 72 * 100 + 0.5) / 100);
     }
 } // namespace
 
 QFont mingFont(const Font& font)
 {
     QFont f;
-    f.setFamilies(mingFamilies);
+    f.setFamilies(mingFamilies());
     f.setPointSizeF(font.points);
     f.setBold(font.bold);
     f.setUnderline(font.underline);
@@ -100,11 +146,8 @@ QFont drawnFont(QFont font, qreal devicePixelRatio)
     };
     if (!platform::strikesDrawnWhole || !qFuzzyCompare(devicePixelRatio, 1.0))
         return drawn(false);
-    static QHash<QFont, bool> decided; // a few fonts serve every control
-    auto found = decided.constFind(drawn(true));
-    if (found == decided.constEnd()) // asked of the font it would draw with, so its engine is not wasted
-        found = decided.insert(font, hasStrike(font, QFontInfo(font).pixelSize()));
-    return drawn(*found);
+    // Asked of the font as it would draw from a strike, so that the face read is one the window uses.
+    return drawn(faceStrikes(drawn(true)).contains(pixelSize(font)));
 }
 
 } // namespace form

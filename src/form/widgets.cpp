@@ -33,9 +33,23 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-QuantityBox::QuantityBox(QWidget* parent)
+QuantityBox::QuantityBox(const QStringList& items, const QString& text, QWidget* parent)
     : QComboBox(parent)
+    , startText_(text)
 {
+    setInsertPolicy(QComboBox::NoInsert);
+    addItems(items);
+    setCurrentIndex(-1);
+}
+
+void QuantityBox::makeEditable()
+{
+    if (isEditable())
+        return;
+    if (std::exchange(fontChanged_, false)) {
+        QEvent fontChange(QEvent::FontChange);
+        QComboBox::changeEvent(&fontChange);
+    }
     setEditable(true);
     // Qt's editable combo box picks a matching item when editing finishes (focus leaves, Enter, or
     // the list opens) and appends typed text on Enter. Here only a choice from the list counts, so
@@ -45,8 +59,31 @@ QuantityBox::QuantityBox(QWidget* parent)
     QObject::disconnect(edit, SIGNAL(editingFinished()), this, nullptr);
     QObject::disconnect(edit, SIGNAL(returnPressed()), this, nullptr);
     setCompleter(nullptr);
-    setInsertPolicy(QComboBox::NoInsert);
     edit->setMaxLength(std::numeric_limits<int>::max());
+    setEditText(startText_);
+    for (const auto& setUp : std::exchange(setUps_, {}))
+        setUp(edit);
+}
+
+void QuantityBox::changeEvent(QEvent* event)
+{
+    // On a change of font Qt's combo box builds the popup of its list, to hand it the font, and lays
+    // out the list's items, which costs more than the rest of the box. The list cannot open before
+    // the box is shown, and so made editable: that is when the change is passed on.
+    if (event->type() == QEvent::FontChange && !isEditable()) {
+        fontChanged_ = true;
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+void QuantityBox::whenEditable(std::function<void(QLineEdit*)> setUp)
+{
+    if (isEditable())
+        setUp(lineEdit());
+    else
+        setUps_.push_back(std::move(setUp));
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
@@ -163,11 +200,16 @@ void PageFrame::paintEvent(QPaintEvent*)
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
+void PageFrame::prepare()
+{
+    if (!std::exchange(prepared_, true))
+        emit preparing();
+}
+
 void PageFrame::showEvent(QShowEvent* event)
 {
     QGroupBox::showEvent(event);
-    if (!std::exchange(shown_, true))
-        emit firstShown();
+    prepare();
 }
 
 void LineShape::paintEvent(QPaintEvent*)

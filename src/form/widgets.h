@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
+#include <vector>
 
 class QRadioButton;
 
@@ -37,11 +39,27 @@ private:
 
 // A quantity box: an editable combo box whose `activated` signal means "an item was chosen from the
 // list" (popup, arrow keys or wheel) and nothing else. Typing never activates an item and never adds
-// one to the list.
+// one to the list. It shows `text` until an item is chosen or typed.
+//
+// What makes it editable (a line edit, and Qt's machinery around it) costs more to build than the rest
+// of the box, so the window builds it with makeEditable() before the box is first shown, not while the
+// window is being built; until then the box has no line edit.
 class QuantityBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit QuantityBox(QWidget* parent = nullptr);
+    QuantityBox(const QStringList& items, const QString& text, QWidget* parent = nullptr);
+
+    void makeEditable();
+    // Runs `setUp` on the box's line edit: at once if the box is editable, else as it becomes so.
+    void whenEditable(std::function<void(QLineEdit*)> setUp);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString startText_;
+    bool fontChanged_ = false;
+    std::vector<std::function<void(QLineEdit*)>> setUps_;
 };
 
 // A command button that Enter and Return press when it has the focus, as Space does: the desktop's
@@ -78,20 +96,23 @@ protected:
 };
 
 // A captioned frame as the window draws it: a thin grey border with the caption sitting in its top
-// edge, and the page's own light yellow inside (a default group box tints its inside).
+// edge, and the page's own light yellow inside (a default group box tints its inside). The last
+// touches of its controls (see Form1) are made once, before the frame is first painted at the latest.
 class PageFrame : public QGroupBox {
     Q_OBJECT
 public:
     using QGroupBox::QGroupBox;
+    void prepare(); // now, unless made already
+    bool isPrepared() const { return prepared_; }
 signals:
-    void firstShown(); // once, before the frame is first painted
+    void preparing(); // once
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool shown_ = false;
+    bool prepared_ = false;
 };
 
 // A thin straight line, as the remittance box's four sides.

@@ -1,6 +1,7 @@
 #include "pricing/wiring.h"
 
 #include "form/form1.h"
+#include "form/widgets.h"
 #include "pricing/catalogue.h"
 #include "pricing/line_pricing.h"
 #include "pricing/quantity_typing.h"
@@ -75,11 +76,11 @@ namespace {
 void attach(form::Form1& form)
 {
     for (const Product& row : catalogue) {
-        QComboBox* box = form.comboBox(QString::fromUtf8(row.quantityBox));
+        auto* box = form.control<form::QuantityBox>(QString::fromUtf8(row.quantityBox));
         const auto handler = [&form, &row] { Combo_Click(form, row); };
         // The box's `activated` means a choice from its list: popup, arrow keys or wheel.
         QObject::connect(box, &QComboBox::activated, &form, handler);
-        acceptTypedQuantities(box, handler);
+        box->whenEditable([box, handler](QLineEdit*) { acceptTypedQuantities(box, handler); });
     }
 }
 
