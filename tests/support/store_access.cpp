@@ -8,8 +8,9 @@
 
 #ifdef Q_OS_WIN
 #include <QProcess>
-#include <sddl.h>
 #include <windows.h>
+
+#include <sddl.h> // needs windows.h first
 #else
 #include <csignal>
 #include <sys/resource.h>
