@@ -74,7 +74,11 @@ program_saves_details() {
     [ -n "${DISPLAY:-}" ] || fail "no X display"
     wine "$program/tovira.exe" >/dev/null 2>&1 &
     local window at
-    window=$(timeout 60 xdotool search --sync --name '^Tovira幫你算$' | head -1) || fail "no window"
+    for _ in $(seq 120); do # a search can trip over one of Wine's short-lived windows: ask again
+        window=$(xdotool search --onlyvisible --name '^Tovira幫你算$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.5
+    done
+    [ -n "$window" ] || fail "no window"
     for at in 288,544 292,549 132,33 type 288,420; do
         if [ "$at" == type ]; then xdotool type --delay 50 Wang; else
             xdotool mousemove --window "$window" "${at%,*}" "${at#*,}" click 1; fi
