@@ -125,16 +125,7 @@ private slots:
                         || (glyph.cell.adjusted(-1, -1, 1, 1).contains(glyph.box)
                             && glyph.box.height() >= shape.box.height() - 2
                             && glyph.box.width() >= shape.box.width() - 2),
-                    qPrintable(QStringLiteral("%1 '%2' %3 px: %4 px in %5,%6 %7x%8, outline %9x%10")
-                                   .arg(label->objectName(), sign)
-                                   .arg(QFontInfo(drawn).pixelSize())
-                                   .arg(glyph.pixels)
-                                   .arg(glyph.box.x() - glyph.cell.x())
-                                   .arg(glyph.box.y() - glyph.cell.y())
-                                   .arg(glyph.box.width())
-                                   .arg(glyph.box.height())
-                                   .arg(shape.box.width())
-                                   .arg(shape.box.height())));
+                    qPrintable(label->objectName() + " '" + sign + "'"));
             }
         }
     }

@@ -144,12 +144,7 @@ private slots:
         QTest::newRow("missing keys") << texts({ "NormalDay=0", "Time2=True", "Remark=x" }) << "01 0100"
                                       << QStringList { "Text2=", "Text11=x" };
         QTest::newRow("both days ticked") << texts({ "NormalDay=1", "Holiday=1" }) << "01 0001" << QStringList();
-        QTest::newRow("greyed weekday") << texts({ "NormalDay=2", "Holiday=0" }) << "20 0001" << QStringList();
         QTest::newRow("holiday not a number") << texts({ "NormalDay=0", "Holiday=abc" }) << "01 0001" << QStringList();
-        QTest::newRow("no time slot") << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=False" })
-                                      << "10 0000" << QStringList();
-        QTest::newRow("two slots, the last wins")
-            << texts({ "Time1=True", "Time2=false", "Time3=TRUE", "Time4=False" }) << "10 0010" << QStringList();
         QTest::newRow("selected slot not a boolean")
             << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=sometimes" }) << "10 0001" << QStringList();
 #ifdef Q_OS_WIN
