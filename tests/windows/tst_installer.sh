@@ -79,11 +79,13 @@ program_saves_details() {
         sleep 0.5
     done
     [ -n "$window" ] || fail "no window"
+    sleep 3 # mapped is not yet painted and listening
     for at in 288,544 292,549 132,33 type 288,420; do
         if [ "$at" == type ]; then xdotool type --delay 50 Wang; else
             xdotool mousemove --window "$window" "${at%,*}" "${at#*,}" click 1; fi
         sleep 1
     done
+    for _ in $(seq 20); do export_key "$details_key" | grep -q '^"Name"="Wang"$' && break; sleep 1; done
     export_key "$details_key" | grep -q '^"Name"="Wang"$' || fail "the save did not reach the Information key"
     wineserver -k && wait
 }
