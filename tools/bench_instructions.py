@@ -20,7 +20,7 @@ import subprocess
 import sys
 import tempfile
 
-from bench_startup import start_once
+from bench_startup import bench_environment, start_once
 
 INSTRUCTION_TARGET = 1.5  # program instructions within this multiple of the Ming yardstick's
 MEMORY_TARGET_MB = 8.0  # program peak memory within the bare program's plus this
@@ -53,13 +53,7 @@ def main():
     programs["tovira"] = [args.program]
 
     with tempfile.TemporaryDirectory(prefix="tovira-bench-") as tmp:
-        env = dict(os.environ)
-        for name in ("QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"):
-            env.pop(name, None)
-        runtime = os.path.join(tmp, "runtime")
-        os.mkdir(runtime, 0o700)
-        env.update(QT_QPA_PLATFORM="offscreen", XDG_CONFIG_HOME=os.path.join(tmp, "config"),
-                   XDG_RUNTIME_DIR=runtime)
+        env = bench_environment(tmp, "offscreen")
         counted = {name: instructions(command, dict(env, TOVIRA_REPORT_SHOWN="exit"), tmp)
                    for name, command in programs.items()}
         memory = {}

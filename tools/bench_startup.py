@@ -30,6 +30,18 @@ START_TARGET = 1.3  # program start-up within this multiple of the bare program'
 MEMORY_TARGET_MB = 15.0  # program peak memory within the bare program's plus this
 
 
+def bench_environment(tmp, platform):
+    """The environment the programs start in: no desktop theme or scaling, on `platform`, with settings
+    and runtime folders of their own under the temporary folder `tmp`."""
+    env = dict(os.environ)
+    for name in ("QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"):
+        env.pop(name, None)
+    runtime = os.path.join(tmp, "runtime")
+    os.mkdir(runtime, 0o700)
+    env.update(QT_QPA_PLATFORM=platform, XDG_CONFIG_HOME=os.path.join(tmp, "config"), XDG_RUNTIME_DIR=runtime)
+    return env
+
+
 def start_once(command, env):
     """Runs `command` (a program, or a list of it and its arguments) until its window is shown; returns
     (ms, MB, gtk theme loaded)."""
@@ -64,13 +76,8 @@ def main():
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="tovira-bench-") as tmp:
-        env = dict(os.environ)
-        for name in ("QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "QT_SCALE_FACTOR"):
-            env.pop(name, None)
-        runtime = os.path.join(tmp, "runtime")
-        os.mkdir(runtime, 0o700)
-        env.update(QT_QPA_PLATFORM=args.platform, TOVIRA_REPORT_SHOWN="1",
-                   XDG_CONFIG_HOME=os.path.join(tmp, "config"), XDG_RUNTIME_DIR=runtime)
+        env = bench_environment(tmp, args.platform)
+        env.update(TOVIRA_REPORT_SHOWN="1")
         if args.desktop == "GNOME":
             env.update(XDG_CURRENT_DESKTOP="GNOME", QT_QPA_PLATFORM="xcb")
         if env["QT_QPA_PLATFORM"] == "xcb" and not env.get("DISPLAY"):
