@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # What a screen reader finds in the real program: the program runs on its own X server and session
 # bus, with Qt's accessibility bridge on, and this walks it over the accessibility bus as screen
-# readers do (pyatspi). A stand-in browser, first on PATH as xdg-open, records the pages links open.
+# readers do (pyatspi). The stand-in opener of the link tests, first on PATH as xdg-open, notes the
+# pages links open.
 # The program is named by TOVIRA_PROGRAM; its settings stay in XDG_CONFIG_HOME, as CTest sets it.
 import ctypes, os, select, signal, subprocess, tempfile, time
 
@@ -38,13 +39,11 @@ def walk(program, home):
     os.environ["DISPLAY"] = ":" + start(["Xvfb", "-displayfd", "%d" % (fd := os.pipe())[1], "-nolisten", "tcp"], fd, **quiet)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = start(
         ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % (fd := os.pipe())[1]], fd, **quiet)
-    with open(home + "/xdg-open", "w") as browser:
-        browser.write(f'#!/bin/sh\necho "$1" >> {home}/opened\n')
-    os.chmod(home + "/xdg-open", 0o755)
     # libxkbcommon-x11 copies X atom names, which have no terminating zero, with strndup: correct, but the
     # sanitizer's strict string checks read past them.
     start([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                              PATH=home + ":" + os.environ["PATH"],
+                              PATH=os.path.dirname(os.path.abspath(__file__)) + "/../links:" + os.environ["PATH"],
+                              TOVIRA_OPENED=home + "/opened",
                               ASAN_OPTIONS=os.environ.get("ASAN_OPTIONS", "") + ":intercept_strndup=0"))
     import pyatspi
 
