@@ -101,9 +101,6 @@ private slots:
         // A word is a key, "*n" presses it n times; "type" types the next detail, then Enter and Tab.
         const QString script = "Return Tab*6 Down*6 Tab*9 Down*3 Backtab*4 Down Backtab*10 Return " // 05, 02, 01
                                "type*7 Tab Space Tab type*3 Left*2 Tab*3 type Backtab*2 Return"; // holiday, 12~17
-        const QHash<QString, Qt::Key> named { { "Return", Qt::Key_Return }, { "Tab", Qt::Key_Tab },
-            { "Backtab", Qt::Key_Backtab }, { "Down", Qt::Key_Down }, { "Left", Qt::Key_Left },
-            { "Space", Qt::Key_Space } };
         const auto press = [&](Qt::Key key) {
             QTest::keyClick(
                 QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
@@ -119,7 +116,7 @@ private slots:
             for (const QString& word : script.split(' '))
                 for (int n = word.contains('*') ? word.section('*', 1).toInt() : 1; n > 0; --n) {
                     if (!word.startsWith("type")) {
-                        press(named.value(word.section('*', 0, 0)));
+                        press(QKeySequence::fromString(word.section('*', 0, 0))[0].key());
                         continue;
                     }
                     QKeyEvent typing(

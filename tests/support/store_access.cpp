@@ -2,12 +2,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_WIN
-#include <QProcess>
+#include <vector>
 #include <windows.h>
 
 #include <sddl.h> // needs windows.h first
@@ -22,21 +20,7 @@ namespace support {
 
 namespace {
     const wchar_t* const subkey = L"Software\\VB and VBA Program Settings\\Tovira\\Information";
-    const QString key = "HKEY_CURRENT_USER\\" + QString::fromWCharArray(subkey);
-
-    void reg(const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral("reg"), arguments);
-        QVERIFY2(process.waitForFinished(30'000) && process.exitCode() == 0, qPrintable(arguments.join(' ')));
-    }
-
-    // reg.exe's notation for a text: backslashes and quotes escaped, line breaks written as \r and \n.
-    QString quoted(QString text)
-    {
-        text.replace('\\', "\\\\").replace('"', "\\\"").replace('\r', "\\r").replace('\n', "\\n");
-        return '"' + text + '"';
-    }
+    const auto wide = [](const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); };
 } // namespace
 
 void clearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Tovira"); }
@@ -44,42 +28,44 @@ void clearStore() { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Pro
 void putInStore(const StoredValues& values)
 {
     clearStore();
-    QString file = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n[%1]\r\n").arg(key);
+    HKEY information = nullptr;
+    QCOMPARE(RegCreateKeyExW(HKEY_CURRENT_USER, subkey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &information, nullptr),
+        ERROR_SUCCESS);
     for (const StoredValue& value : values) {
-        const QString data = value.kind == StoredValue::RegistryNumber
-            ? QStringLiteral("dword:%1").arg(value.text.toUInt(), 8, 16, QLatin1Char('0'))
-            : value.kind == StoredValue::RegistryBytes ? "hex:" + value.text
-                                                       : quoted(value.text);
-        file += quoted(value.key) + '=' + data + "\r\n";
+        const DWORD number = value.text.toUInt();
+        const QByteArray data = value.kind == StoredValue::RegistryNumber
+            ? QByteArray(reinterpret_cast<const char*>(&number), sizeof number)
+            : value.kind == StoredValue::RegistryBytes
+            ? QByteArray::fromHex(value.text.toLatin1())
+            : QByteArray(reinterpret_cast<const char*>(value.text.utf16()), (value.text.size() + 1) * 2);
+        RegSetValueExW(information, wide(value.key), 0, value.kind, reinterpret_cast<const BYTE*>(data.constData()),
+            DWORD(data.size()));
     }
-    QTemporaryDir folder;
-    QFile reg(folder.filePath("values.reg"));
-    QVERIFY(reg.open(QIODevice::WriteOnly));
-    reg.write("\xFF\xFE"); // UTF-16LE, as reg.exe reads and writes its files
-    reg.write(reinterpret_cast<const char*>(file.utf16()), file.size() * 2);
-    reg.close();
-    support::reg({ "import", QDir::toNativeSeparators(reg.fileName()) });
+    RegCloseKey(information);
 }
 
 QStringList storedLines()
 {
-    QTemporaryDir folder;
-    const QString path = QDir::toNativeSeparators(folder.filePath("values.reg"));
-    QProcess process;
-    process.start(QStringLiteral("reg"), { "export", key, path, "/y" });
-    process.waitForFinished(30'000);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    HKEY information = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, subkey, 0, KEY_QUERY_VALUE, &information) != ERROR_SUCCESS)
         return {}; // no key: nothing saved
-    const QByteArray bytes = file.readAll().sliced(2); // after the byte-order mark
-    QStringList lines = QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2)
-                            .split(QStringLiteral("\r\n"))
-                            .filter(QRegularExpression(QStringLiteral("^\"")));
+    QStringList lines;
+    std::vector<wchar_t> name(256), text(4 << 20);
+    for (DWORD i = 0;; ++i) {
+        DWORD nameSize = DWORD(name.size()), textBytes = DWORD(text.size() * 2), type = 0;
+        if (RegEnumValueW(information, i, name.data(), &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
+                &textBytes)
+            != ERROR_SUCCESS)
+            break;
+        // A text as it stands, without its closing zero; any other kind of value by its kind alone.
+        lines << QString::fromWCharArray(name.data(), nameSize) + '='
+                + (type == REG_SZ ? QString::fromWCharArray(text.data(), textBytes / 2).section(QChar(0), 0, 0)
+                                  : QStringLiteral("(kind %1)").arg(type));
+    }
+    RegCloseKey(information);
     lines.sort();
     return lines;
 }
-
-QString storedLine(const QString& name, const QString& text) { return quoted(name) + '=' + quoted(text); }
 
 // The key's permissions deny the right to set values, so the program's save is refused when it opens
 // the key, as on a machine whose administrator locked it.
@@ -127,8 +113,6 @@ QStringList storedLines()
     lines.sort();
     return lines;
 }
-
-QString storedLine(const QString& name, const QString& text) { return name + '=' + text; }
 
 // Files may not grow past a byte, as on a full disk: the save's new copy of the file cannot be
 // written.
