@@ -81,7 +81,7 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
     echo "$prefix"
 }
 
-TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev)
+TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev fontconfig)
 
 # Configures and builds the windows preset (all targets, or those named) against Qt for Windows.
 tovira_windows_build() {
@@ -102,12 +102,28 @@ tovira_windows_build() {
 tovira_wine_template() {
     export WINEDEBUG=-all
     export TOVIRA_WINE_TEMPLATE="$TOVIRA_ROOT/build/windows/wine-template"
-    [ -f "$TOVIRA_WINE_TEMPLATE/system.reg" ] && return 0
+    local font=/usr/share/fonts/truetype/arphic/uming.ttc
+    [ -f "$TOVIRA_WINE_TEMPLATE/system.reg" ] && [ -e "$TOVIRA_WINE_TEMPLATE/drive_c/windows/Fonts/${font##*/}" ] \
+        && return 0
     rm -rf "$TOVIRA_WINE_TEMPLATE"
     WINEPREFIX="$TOVIRA_WINE_TEMPLATE" WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" wineboot -i 2>/dev/null
     WINEPREFIX="$TOVIRA_WINE_TEMPLATE" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
         /t REG_DWORD /d 0 /f >/dev/null
+    tovira_wine_system_font "$TOVIRA_WINE_TEMPLATE" "$font"
     WINEPREFIX="$TOVIRA_WINE_TEMPLATE" wineserver -w
+}
+
+# The Ming face as Windows keeps its own (新細明體 is mingliu.ttc): a file in the Fonts folder, listed
+# under HKLM's Fonts key by the names of the faces it holds, in their order, joined by " & ". Qt's
+# FreeType font engine on Windows finds a face's file and its place in a collection there. Wine by
+# itself lists the Linux faces one by one, each at the collection's first place, so that asking for
+# AR PL UMing TW drew AR PL UMing CN's glyphs.
+tovira_wine_system_font() { # tovira_wine_system_font PREFIX FILE
+    local prefix="$1" file="$2" faces
+    faces=$(fc-query -f '%{family[0]}\n' "$file" | paste -sd '&' | sed 's/&/ \& /g')
+    ln -sf "$file" "$prefix/drive_c/windows/Fonts/${file##*/}"
+    WINEPREFIX="$prefix" wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v "$faces (TrueType)" /t REG_SZ /d "${file##*/}" /f >/dev/null
 }
 
 # Qt's `windows` platform draws through Wine's X11 driver: a private X server for it, ended with the

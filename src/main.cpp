@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "platform/qt_translations.h"
 #include "platform/shown_report.h"
+#include "platform/text_drawing.h"
 #include "program.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@ int main(int argc, char* argv[])
     // and XFCE reading it would load the GTK platform theme, which alone costs about a third of a
     // second and 65 MB at every start.
     QApplication::setDesktopSettingsAware(false);
-    QApplication app(argc, argv);
+    platform::QtArguments qtArguments(argc, argv);
+    QApplication app(qtArguments.count(), qtArguments.values());
     QApplication::setOrganizationName(QStringLiteral("Tovira"));
     QApplication::setApplicationName(QStringLiteral("Tovira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tovira幫你算"));

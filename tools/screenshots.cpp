@@ -1,6 +1,7 @@
 // Walks the real window through a sample order, the way a customer would, and saves each page as a
 // PNG. Usage: tovira_screenshots OUTPUT_DIR [--scale FACTOR]
 
+#include "platform/text_drawing.h"
 #include "program.h"
 
 #include <QAbstractItemView>
@@ -62,7 +63,8 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QApplication app(argc, argv);
+    platform::QtArguments qtArguments(argc, argv); // drawn as the program draws
+    QApplication app(qtArguments.count(), qtArguments.values());
     // A sample customer in a settings folder of its own, never the user's saved details.
     QTemporaryDir settingsFolder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));

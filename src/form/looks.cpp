@@ -141,7 +141,7 @@ QFont drawnFont(QFont font, qreal devicePixelRatio)
     // parent's font.
     const auto drawn = [&font](bool fromStrike) {
         font.setStyleStrategy(fromStrike ? QFont::NoAntialias : QFont::PreferDefault);
-        font.setHintingPreference(fromStrike ? QFont::PreferFullHinting : QFont::PreferDefaultHinting);
+        font.setHintingPreference(fromStrike ? QFont::PreferFullHinting : platform::outlineHinting);
         return font;
     };
     if (!platform::strikesDrawnWhole || !qFuzzyCompare(devicePixelRatio, 1.0))

@@ -1,17 +1,43 @@
 #pragma once
-// What the platform's font engine can be trusted with when drawing the window's small Ming text.
+// What the platform's font engine can be trusted with when drawing the window's small Ming text, and
+// the choice of engine that makes it so on Windows.
+
+#include <QFont>
+#include <vector>
 
 namespace platform {
 
-// Whether glyphs drawn unantialiased from a face's bitmap strikes come out whole. FreeType (Linux)
-// draws each strike glyph as the face has it. Qt's Windows font engine cuts each unantialiased glyph
-// to the box of its outline, and a strike's narrow glyphs sit elsewhere in their cells: digits come
-// out as dots and hooks, and brackets, bars and full-width commas vanish. There the outlines are
-// drawn, antialiased, and every glyph is whole.
-#ifdef Q_OS_WIN
-inline constexpr bool strikesDrawnWhole = false;
-#else
+// Whether glyphs drawn unantialiased from a face's bitmap strikes come out whole. They do through
+// FreeType, which draws each strike glyph as the face has it, and every platform draws the window's
+// text through FreeType (on Windows, see QtArguments).
 inline constexpr bool strikesDrawnWhole = true;
+
+// How antialiased outlines are hinted. On Linux as the desktop says (fontconfig; Debian's own setting
+// is "slight", vertically only). FreeType on Windows would hint fully, which sets the Ming face's
+// Latin letters and digits on whole, wider cells: the 19-pixel title, and every caption on a scaled
+// screen, came out wider than on Linux. Vertical hinting draws them alike on both.
+#ifdef Q_OS_WIN
+inline constexpr QFont::HintingPreference outlineHinting = QFont::PreferVerticalHinting;
+#else
+inline constexpr QFont::HintingPreference outlineHinting = QFont::PreferDefaultHinting;
 #endif
+
+// The command line QApplication is given: the program's own, and on Windows, when the user names no
+// platform (neither -platform nor QT_QPA_PLATFORM), Qt's `windows` platform with its FreeType font
+// engine (TOVIRA_WINDOWS_PLATFORM). Qt's default engine there, GDI, cut each unantialiased glyph to
+// the box of its outline under Wine, and a strike's narrow glyphs sit elsewhere in their cells: digits
+// came out as dots and hooks, brackets, bars and full-width commas vanished (Qt itself keeps MingLiU
+// away from GDI, which misdraws it at some sizes). FreeType draws the strikes whole and measures text
+// as it does on Linux, so the window is laid out alike on both.
+class QtArguments {
+public:
+    QtArguments(int argc, char* argv[]);
+    int& count() { return size; }
+    char** values() { return arguments.data(); }
+
+private:
+    int size;
+    std::vector<char*> arguments;
+};
 
 } // namespace platform

@@ -1,7 +1,7 @@
 // How the window's text comes out: at 100 % the Ming captions are drawn crisp from the face's own
-// bitmaps, in their full colour on the page's yellow (on Linux; Windows draws outlines); on scaled
-// screens as antialiased outlines. Every sign and every caption is whole, and the order body wraps its
-// lines at blanks only. Runs at scales 1, 1.5 and 2.
+// bitmaps, in their full colour on the page's yellow; on scaled screens as antialiased outlines. Every
+// sign and every caption is whole, and the order body wraps its lines at blanks only. Runs at scales
+// 1, 1.5 and 2.
 
 #include "form/layout_types.h"
 #include "form/navigation.h"
@@ -118,7 +118,7 @@ private slots:
             fonts.insert(drawn.key());
             QFont outline = drawn;
             outline.setStyleStrategy(QFont::PreferAntialias);
-            outline.setHintingPreference(QFont::PreferDefaultHinting);
+            outline.setHintingPreference(platform::outlineHinting);
             for (const QChar sign : QStringLiteral("0123456789[]|，()/~")) {
                 const Ink glyph = ink(drawn, sign), shape = ink(outline, sign);
                 QVERIFY2(shape.pixels == 0
