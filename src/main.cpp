@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "platform/large_blocks.h"
 #include "platform/qt_translations.h"
 #include "platform/shown_report.h"
 #include "platform/text_drawing.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    platform::giveLargeBlocksBackWhenFreed();
     if (const auto exitCode = handleCommandLine(argc, argv))
         return *exitCode;
 

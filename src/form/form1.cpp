@@ -101,8 +101,11 @@ namespace {
 
     // The window's pictures ship as raw pixels, row after row with nothing else, at the size they
     // are shown at (scripts/make-artwork makes them): decoding them from PNG cost about a tenth of the
-    // work before the first paint. `format` tells how a pixel is stored.
-    QPixmap rawPicture(const QString& file, const QSize& size, QImage::Format format)
+    // work before the first paint. They are stored in the form Qt keeps a picture in for drawing,
+    // 32-bit pixels in the machine's byte order (premultiplied ARGB, or opaque RGB), so the picture
+    // Qt draws is the program's own file as loaded: a copy in another form would hold each picture a
+    // second time for as long as the window is open. `format` tells how a pixel is stored.
+    QPixmap rawPicture(const QString& file, const QSize& size, QImage::Format format, qreal devicePixelRatio = 1)
     {
         const QByteArray pixels = QResource(file).uncompressedData(); // no copy: stored uncompressed
         const int bytesPerLine = size.width() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
@@ -110,8 +113,12 @@ namespace {
             qWarning("%s is not a %dx%d picture", qPrintable(file), size.width(), size.height());
             return {};
         }
-        return QPixmap::fromImage(QImage(
-            reinterpret_cast<const uchar*>(pixels.constData()), size.width(), size.height(), bytesPerLine, format));
+        QImage picture(
+            reinterpret_cast<const uchar*>(pixels.constData()), size.width(), size.height(), bytesPerLine, format);
+        // Set before the pixmap shares the pixels: a ratio other than 1 copies them (they are read-only),
+        // on the pixmap as here.
+        picture.setDevicePixelRatio(devicePixelRatio);
+        return QPixmap::fromImage(picture);
     }
 
     // The picture comes made at its box's size, and at twice that for high-resolution screens.
@@ -122,10 +129,9 @@ namespace {
         const int scale = screen && screen->devicePixelRatio() > 1 ? 2 : 1;
         QString file = row.caption;
         if (scale == 2)
-            file.replace(QLatin1String(".rgba"), QLatin1String("@2x.rgba"));
-        QPixmap picture = rawPicture(file, pixelRect(row.geometry).size() * scale, QImage::Format_RGBA8888);
-        picture.setDevicePixelRatio(scale);
-        image->setPixmap(picture);
+            file.replace(QLatin1String(".pargb"), QLatin1String("@2x.pargb"));
+        image->setPixmap(
+            rawPicture(file, pixelRect(row.geometry).size() * scale, QImage::Format_ARGB32_Premultiplied, scale));
         image->setScaledContents(true);
         return image;
     }
@@ -180,7 +186,7 @@ Form1::Form1(QWidget* parent)
     presentLinksToScreenReaders();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tovira幫你算"));
-    setWindowIcon(QIcon(rawPicture(QStringLiteral(":/pictures/icon-80.rgb"), { 80, 80 }, QImage::Format_RGB888)));
+    setWindowIcon(QIcon(rawPicture(QStringLiteral(":/pictures/icon-80.xrgb"), { 80, 80 }, QImage::Format_RGB32)));
     setFixedSize(clientWidth, clientHeight);
     QPalette p = palette();
     p.setColor(QPalette::Window, windowBackground);

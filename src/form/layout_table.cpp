@@ -180,7 +180,7 @@ namespace {
                 .kind = Kind::Image,
                 .container = "Frame1",
                 .geometry = { 1080, 1920, 3015, 2940 },
-                .caption = ":/pictures/welcome.rgba" },
+                .caption = ":/pictures/welcome.pargb" },
             { .name = "Label72",
                 .kind = Kind::Label,
                 .container = "Frame1",
