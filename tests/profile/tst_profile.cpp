@@ -122,6 +122,8 @@ private slots:
                                       << QStringList { "Text2=", "Text11=x" };
         QTest::newRow("both days ticked") << texts({ "NormalDay=1", "Holiday=1" }) << "01 0001" << QStringList();
         QTest::newRow("holiday not a number") << texts({ "NormalDay=0", "Holiday=abc" }) << "01 0001" << QStringList();
+        QTest::newRow("no slot") << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=False" }) << "10 0000"
+                                 << QStringList();
         QTest::newRow("selected slot not a boolean")
             << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=sometimes" }) << "10 0001" << QStringList();
 #ifdef Q_OS_WIN
