@@ -144,7 +144,7 @@ QFont drawnFont(QFont font, qreal devicePixelRatio)
         font.setHintingPreference(fromStrike ? QFont::PreferFullHinting : platform::outlineHinting);
         return font;
     };
-    if (!platform::strikesDrawnWhole || !qFuzzyCompare(devicePixelRatio, 1.0))
+    if (!qFuzzyCompare(devicePixelRatio, 1.0))
         return drawn(false);
     // Asked of the font as it would draw from a strike, so that the face read is one the window uses.
     return drawn(faceStrikes(drawn(true)).contains(pixelSize(font)));

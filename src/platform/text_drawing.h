@@ -1,16 +1,11 @@
 #pragma once
-// What the platform's font engine can be trusted with when drawing the window's small Ming text, and
-// the choice of engine that makes it so on Windows.
+// How the window's small Ming text is drawn on each platform: every platform draws it through FreeType
+// (on Windows by the choice QtArguments makes), which draws a face's bitmap strikes whole.
 
 #include <QFont>
 #include <vector>
 
 namespace platform {
-
-// Whether glyphs drawn unantialiased from a face's bitmap strikes come out whole. They do through
-// FreeType, which draws each strike glyph as the face has it, and every platform draws the window's
-// text through FreeType (on Windows, see QtArguments).
-inline constexpr bool strikesDrawnWhole = true;
 
 // How antialiased outlines are hinted. On Linux as the desktop says (fontconfig; Debian's own setting
 // is "slight", vertically only). FreeType on Windows would hint fully, which sets the Ming face's

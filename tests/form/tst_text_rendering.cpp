@@ -89,14 +89,12 @@ private slots:
                 if (!label->isVisible() || label->text().trimmed().isEmpty()
                     || (ink.saturation() < 200 && ink != Qt::black))
                     continue;
-                const bool strike = platform::strikesDrawnWhole && ratio == 1
-                    && label->fontInfo().pixelSize() <= 16; // strikes: 11-16 px
+                const bool strike = ratio == 1 && label->fontInfo().pixelSize() <= 16; // strikes: 11-16 px
                 QVERIFY2(strike == (fullInk(label, ink) >= 0.95), qPrintable(label->objectName()));
             }
         }
         QMessageBox box(QMessageBox::NoIcon, "錯誤", "收件資料不完全！！", QMessageBox::Ok, form.get());
-        QCOMPARE(int(box.font().styleStrategy() & QFont::NoAntialias),
-            platform::strikesDrawnWhole && ratio == 1 ? int(QFont::NoAntialias) : 0);
+        QCOMPARE(int(box.font().styleStrategy() & QFont::NoAntialias), ratio == 1 ? int(QFont::NoAntialias) : 0);
         QVERIFY(box.fontInfo().family().contains(QLatin1String("Ming")));
     }
 
@@ -144,10 +142,9 @@ private slots:
                 = label->wordWrap() && wrapped > m.boundingRect(QRect(), 0, label->text().trimmed()).height();
             QVERIFY2(wraps == (row.name == "Label80" || row.name == "Label103"), qPrintable(row.name));
             const form::Twips& t = row.geometry; // all in whole pixels
-            if (ratio == 1 && platform::strikesDrawnWhole
-                && !QStringList { "Label53", "Label73", "Label77", "Label98" }.contains(row.name))
+            if (ratio == 1 && !QStringList { "Label53", "Label73", "Label77", "Label98" }.contains(row.name))
                 QCOMPARE(label->geometry(), QRect(t.left / 15, t.top / 15, t.width / 15, t.height / 15));
-            QVERIFY(ratio != 1 || !platform::strikesDrawnWhole || label->font().letterSpacing() == 0);
+            QVERIFY(ratio != 1 || label->font().letterSpacing() == 0);
         }
     }
 
