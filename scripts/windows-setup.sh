@@ -56,6 +56,36 @@ tovira_qt_windows_sources() { # tovira_qt_windows_sources DIR: unpacked and patc
     rm -rf "$download"
 }
 
+# A Qt for Windows built by these same options on another machine may be handed over as an archive
+# named after its folder, with a .sha256 file beside it, in the shared cache folder (TOVIRA_QT_ARCHIVES,
+# by default ../shared/cache beside the checkout). It is unpacked only when its sum matches; otherwise
+# Qt is built here. Says in one line which happened.
+tovira_qt_windows_unpack() { # tovira_qt_windows_unpack PREFIX
+    local prefix="$1" name archives
+    name=${prefix##*/}
+    archives="${TOVIRA_QT_ARCHIVES:-$TOVIRA_ROOT/../shared/cache}"
+    local archive="$archives/$name.tar.zst"
+    if [ ! -f "$archive" ] || [ ! -f "$archive.sha256" ]; then
+        echo "Qt for Windows: no archive $name.tar.zst with its .sha256 in $archives; building it here"
+        return 1
+    fi
+    if ! (cd "$archives" && sha256sum --quiet --check "$name.tar.zst.sha256" >/dev/null 2>&1); then
+        echo "Qt for Windows: $archive does not match its .sha256; building it here"
+        return 1
+    fi
+    local unpacked
+    unpacked=$(mktemp -d "$TOVIRA_QT_CACHE/unpack.XXXXXX")
+    if ! tar --zstd -xf "$archive" -C "$unpacked" || [ ! -f "$unpacked/$name/.complete" ]; then
+        rm -rf "$unpacked"
+        echo "Qt for Windows: $archive did not unpack into a complete $name; building it here"
+        return 1
+    fi
+    rm -rf "$prefix"
+    mv "$unpacked/$name" "$prefix"
+    rm -rf "$unpacked"
+    echo "Qt for Windows: unpacked $archive (sum checked); no build needed"
+}
+
 tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building it when needed
     local prefix
     prefix=$(tovira_qt_windows_prefix)
@@ -64,10 +94,14 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
         return 0
     fi
     mkdir -p "$TOVIRA_QT_CACHE"
+    if tovira_qt_windows_unpack "$prefix" >&2; then
+        echo "$prefix"
+        return 0
+    fi
     local source="$TOVIRA_QT_CACHE/qtbase-$TOVIRA_QT_VERSION" build="$prefix.build"
     tovira_qt_windows_sources "$source" >&2
     local started=$SECONDS
-    echo "Building Qt $TOVIRA_QT_VERSION for Windows into $prefix (about 40 minutes on two cores)" >&2
+    echo "Building Qt $TOVIRA_QT_VERSION for Windows into $prefix (40 minutes or more on two cores)" >&2
     cmake -G Ninja -S "$source" -B "$build" -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$TOVIRA_QT_TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -81,7 +115,7 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
     echo "$prefix"
 }
 
-TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev fontconfig)
+TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev fontconfig zstd)
 
 # Configures and builds the windows preset (all targets, or those named) against Qt for Windows.
 tovira_windows_build() {
