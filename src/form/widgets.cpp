@@ -51,6 +51,10 @@ void QuantityBox::makeEditable()
         QComboBox::changeEvent(&fontChange);
     }
     setEditable(true);
+    // Qt puts a new child at the end of the window's focus chain, while Shift+Tab reaches a box through
+    // its line edit: the line edit takes its place right after the box, where the window's focus order
+    // put the box.
+    QWidget::setTabOrder(this, lineEdit());
     // Qt's editable combo box picks a matching item when editing finishes (focus leaves, Enter, or
     // the list opens) and appends typed text on Enter. Here only a choice from the list counts, so
     // the line edit's end-of-editing signals are kept from the combo box, and nothing completes or

@@ -1,7 +1,7 @@
-// The window as the customer meets it: the designed captions, places, colours and lists, the page
-// buttons and the boxes that can be copied but not edited. (The keyboard order is walked by the
-// keyboard-only order in tst_order.)
+// The window as the customer meets it: the keyboard's way through each page, the page buttons and the
+// boxes that can be copied but not edited.
 
+#include "program.h"
 #include "support/gui_support.h"
 
 class TestWindow : public QObject {
@@ -9,56 +9,58 @@ class TestWindow : public QObject {
 
     std::unique_ptr<form::Form1> form;
 
-    QString look(const QString& name, const QString& property) const
-    {
-        QWidget* w = form->control(name);
-        if (property == "rect")
-            return QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
-        if (property == "ink")
-            return w->palette().color(QPalette::WindowText).name();
-        return w->property(property.toLatin1()).toString();
-    }
-
 private slots:
     void init() { form = support::startProgram(); }
     void cleanup() { form.reset(); }
 
-    void designedLooks_data()
+    // Tab walks each page's controls in the designed order and wraps round; Shift+Tab walks it back. The
+    // time slots are one stop, at the selected one. Walked on a page shown the moment the window is, before
+    // the window has prepared its other pages, and once it has prepared them all.
+    void focusOrder_data()
     {
-        support::addRows<QString, QString, QString>({ "control", "property", "expected" },
-            {
-                { "title", "Form1", "windowTitle", "Tovira幫你算" },
-                { "welcome page", "Frame1", "title", "歡迎使用" },
-                { "order box", "Frame5", "title", "訂購資訊" },
-                { "edition", "Label53", "text", "Tovira幫你算 97夏季版" },
-                { "rules, three lines", "Label72", "text",
-                    "在你還未開始之前\r\n請先確認你都看過我們的訂購規則\r\n以確保雙方交易愉快喔" },
-                { "remit first ink", "Label90", "ink", "#ff0000" },
-                { "dish link ink", "Label3", "ink", "#0000ff" },
-                { "unavailable dish ink", "Label34", "ink", "#c0c0c0" },
-                { "unavailable dish box", "Combo9", "enabled", "false" },
-                { "bank code", "Text13", "text", "806" },
-                { "address tip", "Text1", "toolTip", "請留中文全名" },
-                { "generate place", "Command4", "rect", "192,536 145x25" },
-                { "body place", "Text16", "rect", "16,144 321x297" },
-                { "quantity box place", "Combo1", "rect", "152,40 49x21" },
-            });
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<bool>("prepared");
+        const QList<std::pair<const char*, QStringList>> pages { { "Frame1", { "Command2" } },
+            { "Frame2",
+                { "Command6", "Command3", "Combo8", "Combo7", "Combo6", "Combo5", "Combo4", "Combo2", "Combo1", "Text13",
+                    "Text14", "Combo10", "Combo11", "Combo3", "Combo12", "Combo13" } },
+            { "Frame3",
+                { "Text2", "Text1", "Text4", "Text5", "Text9", "Text3", "Text6", "Check1", "Check2", "Text8", "Text7",
+                    "Text10", "Option4", "Command5", "Command4", "Text11", "Command8" } },
+            { "Frame6", { "Text12", "Text15", "Text16", "Command1", "Command7" } }, { "Frame4", {} } };
+        for (const bool prepared : { false, true })
+            for (const auto& [page, order] : pages)
+                QTest::addRow("%s%s", page, prepared ? ", all pages prepared" : ", at once") << page << order << prepared;
     }
-    void designedLooks()
+    void focusOrder()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, property);
-        QFETCH(QString, expected);
-        QCOMPARE(look(control, property), expected);
-    }
-
-    void fixedWindowWithCloseBoxOnly()
-    {
-        QCOMPARE(form->size(), QSize(359, 576));
-        QCOMPARE(form->minimumSize(), form->maximumSize());
-        QCOMPARE(form->windowFlags()
-                & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-            Qt::WindowCloseButtonHint);
+        QFETCH(QString, page);
+        QFETCH(QStringList, order);
+        QFETCH(bool, prepared);
+        if (!prepared) {
+            form = buildProgram();
+            form->show();
+            QApplication::setActiveWindow(form.get()); // at once, without running the event loop
+        }
+        form->switchPage(QStringLiteral("Frame1"), page);
+        if (!order.isEmpty())
+            form->control(order.first())->setFocus(Qt::TabFocusReason);
+        const auto walk = [this, n = order.size()](Qt::KeyboardModifier shift) {
+            QStringList met;
+            for (qsizetype i = 0; i < qMax(n, qsizetype(1)); ++i) {
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : form.get(), Qt::Key_Tab, shift);
+                for (focus = QApplication::focusWidget(); focus && !form->hasControl(focus->objectName());)
+                    focus = focus->parentWidget(); // a quantity box's own line edit
+                met << (focus ? focus->objectName() : QStringLiteral("(none)"));
+            }
+            return met;
+        };
+        QStringList forwards = order.isEmpty() ? QStringList { "(none)" } : order.mid(1) << order.value(0);
+        QCOMPARE(walk(Qt::NoModifier), forwards);
+        std::reverse(forwards.begin(), forwards.end());
+        QCOMPARE(walk(Qt::ShiftModifier), forwards.mid(1) << forwards.value(0));
     }
 
     // Each press shows its page alone and keeps what the customer entered. (The result page's two
@@ -77,6 +79,7 @@ private slots:
     void bankAccountCopiesButRefusesEdits()
     {
         form->switchPage(QStringLiteral("Frame1"), QStringLiteral("Frame2"));
+        QCOMPARE(support::copyAll(form->textBox("Text13"))->text(), QStringLiteral("806"));
         QLineEdit* box = form->textBox("Text14");
         QCOMPARE(support::copyAll(box)->text(), QStringLiteral("204518763392"));
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
