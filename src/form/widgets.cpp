@@ -51,15 +51,18 @@ void QuantityBox::makeEditable()
         QComboBox::changeEvent(&fontChange);
     }
     setEditable(true);
-    // Qt puts a new child at the end of the window's focus chain, while Shift+Tab reaches a box through
-    // its line edit: the line edit takes its place right after the box, where the window's focus order
-    // put the box.
-    QWidget::setTabOrder(this, lineEdit());
+    QLineEdit* edit = lineEdit();
+    // Qt's focus order takes a box and its line edit as one stretch of the window's focus chain, box
+    // first, while a new line edit joins the chain at its end: Shift+Tab would find the boxes there,
+    // after every other control. The line edit moves to right after its box; for the move it is not
+    // the box's proxy, or Qt would take it for the end of the box's own stretch.
+    edit->setFocusProxy(nullptr);
+    QWidget::setTabOrder(this, edit);
+    edit->setFocusProxy(this);
     // Qt's editable combo box picks a matching item when editing finishes (focus leaves, Enter, or
     // the list opens) and appends typed text on Enter. Here only a choice from the list counts, so
     // the line edit's end-of-editing signals are kept from the combo box, and nothing completes or
     // inserts typed text.
-    QLineEdit* edit = lineEdit();
     QObject::disconnect(edit, SIGNAL(editingFinished()), this, nullptr);
     QObject::disconnect(edit, SIGNAL(returnPressed()), this, nullptr);
     setCompleter(nullptr);
