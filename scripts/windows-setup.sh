@@ -171,5 +171,5 @@ tovira_private_display() {
     for _ in $(seq 50); do [ -s "$displays" ] && break; sleep 0.1; done
     export DISPLAY=":$(head -n 1 "$displays")"
     rm -f "$displays"
-    unset XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
+    unset XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME QT_QPA_PLATFORM # the programs choose their own platform
 }

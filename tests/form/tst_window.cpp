@@ -89,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindow)
+TOVIRA_TEST_MAIN(TestWindow)
 #include "tst_window.moc"

@@ -77,5 +77,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinks)
+TOVIRA_TEST_MAIN(TestLinks)
 #include "tst_links.moc"

@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestOrder)
+TOVIRA_TEST_MAIN(TestOrder)
 #include "tst_order.moc"

@@ -92,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPricing)
+TOVIRA_TEST_MAIN(TestPricing)
 #include "tst_pricing.moc"

@@ -204,5 +204,5 @@ private slots:
 #endif
 };
 
-QTEST_MAIN(TestProfile)
+TOVIRA_TEST_MAIN(TestProfile)
 #include "tst_profile.moc"

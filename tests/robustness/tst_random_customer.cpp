@@ -129,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRandomCustomer)
+TOVIRA_TEST_MAIN(TestRandomCustomer)
 #include "tst_random_customer.moc"
