@@ -91,11 +91,12 @@ namespace {
 
 void clearStore() { QDir(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira").removeRecursively(); }
 
+// As a text editor may save the file: with a byte-order mark, a comment and CR LF line ends.
 void putInStore(const StoredValues& values)
 {
-    QByteArray bytes = "[Information]\n";
+    QByteArray bytes = "\xEF\xBB\xBF; edited by hand\r\n[Information]\r\n";
     for (const StoredValue& value : values)
-        bytes += (value.key + '=' + value.text + '\n').toUtf8();
+        bytes += (value.key + '=' + value.text + "\r\n").toUtf8();
     QFile file(storeFile());
     QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
     file.write(bytes);
