@@ -1,9 +1,11 @@
 # Sourced by the scripts that build or run the Windows program (scripts/windows, scripts/screenshots
 # --windows): the packages they need, Wine's fresh prefix, a private X display, and Qt for Windows.
 #
-# Qt for Windows is cross-built once per machine from Debian's own qt6-base source package (the same 6.4.2 as the host's moc, rcc and uic) and kept in a cache folder
-# outside the checkout. The folder's name carries the version and a digest of the options and the
-# toolchain file, so a change to either builds a new Qt beside the old one.
+# Qt for Windows is cross-built once per machine from Debian's own qt6-base source package (the same
+# 6.4.2 as the host's moc, rcc and uic) and kept in a cache folder outside the checkout, or unpacked
+# from an archive of the same build (tovira_qt_windows_unpack). The folder's name carries the version
+# and a digest of the options and the toolchain file, so a change to either builds a new Qt beside the
+# old one.
 
 TOVIRA_QT_VERSION=6.4.2
 TOVIRA_QT_CACHE="${TOVIRA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tovira}"
@@ -101,7 +103,7 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
     local source="$TOVIRA_QT_CACHE/qtbase-$TOVIRA_QT_VERSION" build="$prefix.build"
     tovira_qt_windows_sources "$source" >&2
     local started=$SECONDS
-    echo "Building Qt $TOVIRA_QT_VERSION for Windows into $prefix (40 minutes or more on two cores)" >&2
+    echo "Building Qt $TOVIRA_QT_VERSION for Windows into $prefix (about 45 minutes on two cores)" >&2
     cmake -G Ninja -S "$source" -B "$build" -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$TOVIRA_QT_TOOLCHAIN" -DCMAKE_INSTALL_PREFIX="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
@@ -151,7 +153,7 @@ tovira_wine_template() {
 # under HKLM's Fonts key by the names of the faces it holds, in their order, joined by " & ". Qt's
 # FreeType font engine on Windows finds a face's file and its place in a collection there. Wine by
 # itself lists the Linux faces one by one, each at the collection's first place, so that asking for
-# AR PL UMing TW drew AR PL UMing CN's glyphs.
+# AR PL UMing TW would draw AR PL UMing CN's glyphs.
 tovira_wine_system_font() { # tovira_wine_system_font PREFIX FILE
     local prefix="$1" file="$2" faces
     faces=$(fc-query -f '%{family[0]}\n' "$file" | paste -sd '&' | sed 's/&/ \& /g')

@@ -100,8 +100,8 @@ namespace {
     QWidget* makeFrame(QWidget* parent) { return new PageFrame(parent); }
 
     // The window's pictures ship as raw pixels, row after row with nothing else, at the size they
-    // are shown at (scripts/make-artwork makes them): decoding them from PNG cost about a tenth of the
-    // work before the first paint. They are stored in the form Qt keeps a picture in for drawing,
+    // are shown at (scripts/make-artwork makes them), so that nothing is decoded before the first
+    // paint. They are stored in the form Qt keeps a picture in for drawing,
     // 32-bit pixels in the machine's byte order (premultiplied ARGB, or opaque RGB), so the picture
     // Qt draws is the program's own file as loaded: a copy in another form would hold each picture a
     // second time for as long as the window is open. `format` tells how a pixel is stored.

@@ -45,9 +45,9 @@ namespace {
         QStringLiteral("微軟正黑體"), QStringLiteral("Microsoft JhengHei") };
 
     // The first of them that is installed, alone: the face Qt would choose from the whole list. Given
-    // several families, Qt asks the system for its fallback faces of each family it tries, as every
-    // font is first loaded, a tenth of the start-up's work; a glyph the face lacks is still found among
-    // the fallback faces, asked for when it is first needed. With none installed, the whole list, so
+    // several families, Qt asks the system for its fallback faces of each family it tries as every font
+    // is first loaded, which is costly at start-up; a glyph the face lacks is still found among the
+    // fallback faces, asked for when it is first needed. With none installed, the whole list, so
     // that Qt's own matching decides.
     const QStringList& mingFamilies()
     {
@@ -82,8 +82,8 @@ namespace {
     }
 
     // A face is chosen by a font's families and style; its size only scales it. So the strikes a
-    // face carries are read once, and every size of it is decided without loading a font of that size
-    // (loading one costs about as much as drawing a page's text). They are read from the face at the
+    // face carries are read once, and every size of it is decided without loading a font of that size,
+    // which costs about as much as drawing a page's text. They are read from the face at the
     // window's text size, which the first page draws with anyway, and once per face file: the bold
     // of a face without a bold of its own is the same face emboldened.
     const QList<int>& faceStrikes(const QFont& font)

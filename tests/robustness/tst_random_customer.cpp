@@ -23,10 +23,8 @@ class TestRandomCustomer : public QObject {
 
     template <class T> T* anyInView()
     {
-        QList<T*> found;
-        for (T* w : form->visiblePage()->findChildren<T*>())
-            if (w->isVisible() && w->isEnabled() && !w->objectName().isEmpty())
-                found << w;
+        QList<T*> found = form->visiblePage()->findChildren<T*>();
+        found.removeIf([](T* w) { return !w->isVisible() || !w->isEnabled() || w->objectName().isEmpty(); });
         return found.isEmpty() ? nullptr : found.at(rng.bounded(int(found.size())));
     }
 
@@ -101,9 +99,7 @@ class TestRandomCustomer : public QObject {
 private slots:
     void customer_data()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed : { 11, 2024, 77777 })
-            QTest::addRow("seed %u", seed) << seed;
+        support::addRows<quint32>({ "seed" }, { { "seed 11", 11 }, { "seed 2024", 2024 }, { "seed 77777", 77777 } });
     }
     void customer()
     {
@@ -113,8 +109,7 @@ private slots:
         form = support::startProgram();
         saved = details();
         QStringList trail;
-        const int actions
-            = qEnvironmentVariableIsSet("TOVIRA_ACTIONS") ? qEnvironmentVariableIntValue("TOVIRA_ACTIONS") : 2000;
+        const int actions = qEnvironmentVariable("TOVIRA_ACTIONS", QStringLiteral("2000")).toInt();
         for (int n = 1; n <= actions; ++n) {
             QString broken;
             trail << QString::number(n) + ". " + act(broken);
