@@ -23,15 +23,16 @@ private slots:
         QTest::addColumn<bool>("prepared");
         const QList<std::pair<const char*, QStringList>> pages { { "Frame1", { "Command2" } },
             { "Frame2",
-                { "Command6", "Command3", "Combo8", "Combo7", "Combo6", "Combo5", "Combo4", "Combo2", "Combo1", "Text13",
-                    "Text14", "Combo10", "Combo11", "Combo3", "Combo12", "Combo13" } },
+                { "Command6", "Command3", "Combo8", "Combo7", "Combo6", "Combo5", "Combo4", "Combo2", "Combo1",
+                    "Text13", "Text14", "Combo10", "Combo11", "Combo3", "Combo12", "Combo13" } },
             { "Frame3",
                 { "Text2", "Text1", "Text4", "Text5", "Text9", "Text3", "Text6", "Check1", "Check2", "Text8", "Text7",
                     "Text10", "Option4", "Command5", "Command4", "Text11", "Command8" } },
             { "Frame6", { "Text12", "Text15", "Text16", "Command1", "Command7" } }, { "Frame4", {} } };
         for (const bool prepared : { false, true })
             for (const auto& [page, order] : pages)
-                QTest::addRow("%s%s", page, prepared ? ", all pages prepared" : ", at once") << page << order << prepared;
+                QTest::addRow("%s%s", page, prepared ? ", all pages prepared" : ", at once")
+                    << page << order << prepared;
     }
     void focusOrder()
     {

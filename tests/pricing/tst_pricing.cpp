@@ -2,6 +2,7 @@
 // the arrow keys are in tst_order's keyboard-only order) at once shows its line and the totals, the
 // shipping fee from the points and the amount to transfer, which the details page repeats.
 
+#include "platform/conversions.h"
 #include "support/gui_support.h"
 
 class TestPricing : public QObject {
@@ -48,7 +49,9 @@ private slots:
                 { "twenty of every dish",
                     { "Combo1=20", "Combo2=20", "Combo3=20", "Combo4=20", "Combo5=20", "Combo6=20", "Combo7=20",
                         "Combo8=20", "Combo10=20", "Combo11=20", "Combo12=20", "Combo13=20" },
-                    "Label110=4000 Label112=20", "53600 240 3240 56840" },
+                    "Label6=8000 Label28=4400 Label36=2400 Label38=6600 Label40=4400 Label42=4400 Label7=4400 "
+                    "Label107=5000 Label110=4000 Label111=4000 Label117=4000 Label46=2000 Label112=20",
+                    "53600 240 3240 56840" }, // every unit price, pinned
             });
     }
     void picks()
@@ -72,6 +75,7 @@ private slots:
                 { "leading zero", "07", "07", "07", "840 7 200 1040" },
                 { "25 stops at 2", "25", "2", "02", "240 2 150 390" },
                 { "letters refused", "x", "", "00", "0 0 0 0" },
+                { "a group separator refused, never a thousand", "1,000", "10", "10", "1200 10 270 1470" },
                 { "cleared", "", "", "00", "0 0 0 0" },
             });
     }
@@ -89,6 +93,8 @@ private slots:
         QCOMPARE(box("Combo5")->currentText(), afterTab);
         QCOMPARE(this->totals(), totals);
         QCOMPARE(box("Combo5")->count(), 21);
+        if (typed.contains(',')) // nor is it a number, should such text ever reach the pricing
+            QVERIFY(!platform::textToDouble(typed));
     }
 };
 

@@ -57,12 +57,12 @@ QStringList messageBoxesDuring(const std::function<void()>& action);
 
 // A test program's main(): Qt starts with the command line the program gives it, so that on Windows the
 // tests draw through the platform and font engine the program chooses.
-#define TOVIRA_TEST_MAIN(TestObject)                                                                               \
-    int main(int argc, char* argv[])                                                                               \
-    {                                                                                                              \
-        platform::QtArguments qtArguments(argc, argv);                                                             \
-        QApplication app(qtArguments.count(), qtArguments.values());                                               \
-        TestObject test;                                                                                           \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                 \
-        return QTest::qExec(&test, argc, argv);                                                                    \
+#define TOVIRA_TEST_MAIN(TestObject)                                                                                   \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        platform::QtArguments qtArguments(argc, argv);                                                                 \
+        QApplication app(qtArguments.count(), qtArguments.values());                                                   \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }
