@@ -120,14 +120,10 @@ private slots:
         QTest::newRow("selected slot not a boolean")
             << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=sometimes" }) << "10 0001" << QStringList();
 #ifdef Q_OS_WIN
-        QTest::newRow("numbers where texts belong")
-            << support::StoredValues { { "Name", "5", StoredValue::RegistryNumber },
-                   { "NormalDay", "0", StoredValue::RegistryNumber }, { "Remark", "x" } }
-            << "10 0001" << QStringList { "Text2=", "Text11=x" };
-        QTest::newRow("bytes where texts belong")
-            << support::StoredValues { { "Name", "8b730000", StoredValue::RegistryBytes },
-                   { "Time2", "5400720075006500", StoredValue::RegistryBytes }, { "Remark", "x" } }
-            << "10 0001" << QStringList { "Text2=", "Text11=x" };
+        QTest::newRow("numbers and bytes where texts belong") << support::StoredValues {
+            { "Name", "8b730000", StoredValue::RegistryBytes }, { "NormalDay", "0", StoredValue::RegistryNumber },
+            { "Time2", "5400720075006500", StoredValue::RegistryBytes }, { "Remark", "x" }
+        } << "10 0001" << QStringList { "Text2=", "Text11=x" };
 #endif
     }
     void storedValues()
