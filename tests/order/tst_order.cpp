@@ -1,12 +1,17 @@
 // "匯款完成，產生訂單": with every required detail filled in, the result page shows the order
 // e-mail, and the body reaches the clipboard exactly as a mail program must receive it; with one
-// missing, a message box says so and nothing else changes.
+// missing, a message box says so and nothing else changes. "開啟郵件程式" hands the e-mail to the
+// mail program, whose stand-ins (tests/order) note what they receive.
 
 #include "order/order_email.h"
+#include "platform/mail_draft.h"
 #include "program.h"
 #include "support/gui_support.h"
 
+#include <QAccessible>
+#include <QFile>
 #include <QSignalSpy>
+#include <QUrlQuery>
 
 namespace {
 
@@ -41,6 +46,38 @@ class TestOrder : public QObject {
     QStringList generate()
     {
         return support::messageBoxesDuring([this] { support::click(*form, QStringLiteral("Command4")); });
+    }
+
+    // Presses "開啟郵件程式" `times` times with a fresh stand-in note, and gives the message boxes shown,
+    // waiting for `awaited` of them.
+    QStringList mail(int times = 1, int awaited = 0)
+    {
+        QFile::remove(qEnvironmentVariable("TOVIRA_MAILED"));
+        return support::messageBoxesDuring(
+            [&] {
+                for (int n = 0; n < times; ++n)
+                    support::click(*form, QStringLiteral("Command9"));
+            },
+            awaited);
+    }
+    // What the stand-ins noted: their arguments, or the fields of the message.
+    static QStringList mailed()
+    {
+        QFile noted(qEnvironmentVariable("TOVIRA_MAILED"));
+        if (!noted.open(QIODevice::ReadOnly))
+            return {};
+        QStringList fields = QString::fromUtf8(noted.readAll()).split(QChar(0));
+        fields.removeLast(); // after the last NUL
+        return fields;
+    }
+    // A mailto: address as the mail program reads it: the address, then each header's name and value.
+    static QStringList fromMailto(const QString& address)
+    {
+        const QUrl url(address, QUrl::StrictMode);
+        QStringList read { url.scheme() + ':' + url.path() };
+        for (const auto& [name, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
+            read << name << value;
+        return read;
     }
 
 private slots:
@@ -129,6 +166,61 @@ private slots:
         QCOMPARE(boxes, QStringList());
         QCOMPARE(generated.count(), 1);
         QCOMPARE(support::copyAll(form->bodyBox())->text(), body);
+    }
+
+    // The message holds the three boxes as the customer left them, and nothing typed into them adds a
+    // header or an attachment; the page stays as it was, whatever the mail program does.
+    void mailButton()
+    {
+        generate();
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->button("Command9"))->text(QAccessible::Name),
+            QStringLiteral("開啟郵件程式"));
+        support::typeInto(form->textBox("Text15"), QStringLiteral("王小明的訂單&bcc=x@y\n第二行"));
+        support::typeInto(form->bodyBox(), QStringLiteral("訂購?attach=/etc/passwd\n&cc=x@y#第二行"));
+        const QString to = "orders@tovira.example.com", subject = "王小明的訂單&bcc=x@y 第二行",
+                      body = "訂購?attach=/etc/passwd\n&cc=x@y#第二行";
+        const QStringList boxes { form->textBox("Text12")->text(), form->textBox("Text15")->text(),
+            form->bodyBox()->toPlainText() };
+        QCOMPARE(boxes, (QStringList { to, "王小明的訂單&bcc=x@y\n第二行", body })); // as typed
+        const QStringList asMailto { "mailto:" + to, "subject", subject, "body", QString(body).replace("\n", "\r\n") };
+        QCOMPARE(fromMailto(platform::mailtoAddress({ boxes[0], boxes[1], boxes[2] })), asMailto);
+#ifdef Q_OS_WIN
+        // Wine's own Simple MAPI lacks the wide call, and the stand-in beside the test program is not
+        // the system's: the address goes to the shell, and through Wine's browser hand-off to xdg-email.
+        QCOMPARE(mail(), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(fromMailto(mailed().value(0)), asMailto, 30'000);
+        const QString system = qEnvironmentVariable("SystemRoot") + "/system32/mapi32.dll";
+        QFile::remove(system);
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/mapi32.dll", system));
+        QCOMPARE(mail(), QStringList());
+        const QStringList viaMapi { "MAPISendMailW flags 9", "recipient 1", to, "SMTP:" + to, subject, asMailto[4],
+            "attachments 0" }; // flags: MAPI_DIALOG | MAPI_LOGON_UI
+        QTRY_COMPARE_WITH_TIMEOUT(mailed(), viaMapi, 30'000);
+        qputenv("TOVIRA_MAPI_RESULT", "2"); // MAPI_E_FAILURE: the shell again
+        QCOMPARE(mail(), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(mailed().size(), viaMapi.size() + 1, 30'000);
+        QCOMPARE(fromMailto(mailed().last()), asMailto);
+#else
+        QCOMPARE(mail(2), QStringList()); // two quick presses, two messages
+        const QStringList viaXdg { "--utf8", "--subject", subject, "--body", body, to };
+        QTRY_COMPARE(mailed(), viaXdg + viaXdg);
+        const QString noMailProgram = "錯誤: " + platform::noMailProgramPrompt();
+        qputenv("TOVIRA_MAIL_EXIT", "3");
+        QCOMPARE(mail(1, 1), QStringList { noMailProgram });
+        qunsetenv("TOVIRA_MAIL_EXIT");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nowhere"); // no xdg-email at all
+        QCOMPARE(mail(1, 1), QStringList { noMailProgram });
+        qputenv("PATH", path);
+#endif
+        QCOMPARE((QStringList { form->textBox("Text12")->text(), form->textBox("Text15")->text(),
+                     form->bodyBox()->toPlainText() }),
+            boxes);
+        QCOMPARE(support::pageName(*form), QStringLiteral("Frame6"));
+#ifdef Q_OS_WIN
+        support::typeInto(form->bodyBox(), QString(250, u'菜')); // 2,250 characters as a mailto: address
+        QCOMPARE(mail(1, 1), QStringList { "錯誤: " + platform::noMailProgramPrompt() }); // not cut
+#endif
     }
 
     // The second phone and the remark may stay empty; a blank counts as filled.
