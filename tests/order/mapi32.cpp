@@ -8,33 +8,20 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-std::string field(const std::string& text) { return text + '\0'; }
-
-std::string field(const wchar_t* text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(size, '\0'); // the terminating NUL included
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-
-} // namespace
-
 extern "C" __declspec(dllexport) ULONG WINAPI
     MAPISendMailW(LHANDLE, ULONG_PTR, platform::mapi::MapiMessageW* message, FLAGS flags, ULONG)
 {
-    std::string noted = field("MAPISendMailW flags " + std::to_string(flags));
-    for (ULONG i = 0; i < message->nRecipCount; ++i) {
-        const platform::mapi::MapiRecipDescW& recipient = message->lpRecips[i];
-        noted += field("recipient " + std::to_string(recipient.ulRecipClass)) + field(recipient.lpszName)
-            + field(recipient.lpszAddress);
-    }
-    noted += field(message->lpszSubject) + field(message->lpszNoteText)
-        + field("attachments " + std::to_string(message->nFileCount));
+    std::wstring noted = L"MAPISendMailW flags " + std::to_wstring(flags) + L'\0';
+    for (const auto* to = message->lpRecips; to < message->lpRecips + message->nRecipCount; ++to)
+        noted += L"recipient " + std::to_wstring(to->ulRecipClass) + L'\0' + to->lpszName + L'\0' + to->lpszAddress
+            + L'\0';
+    noted += std::wstring(message->lpszSubject) + L'\0' + message->lpszNoteText + L'\0' + L"attachments "
+        + std::to_wstring(message->nFileCount) + L'\0';
+    std::string bytes(noted.size() * 3, '\0');
+    bytes.resize(WideCharToMultiByte(
+        CP_UTF8, 0, noted.data(), int(noted.size()), bytes.data(), int(bytes.size()), nullptr, nullptr));
     if (FILE* file = std::fopen(std::getenv("TOVIRA_MAILED"), "ab")) {
-        std::fwrite(noted.data(), 1, noted.size(), file);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
     }
     const char* result = std::getenv("TOVIRA_MAPI_RESULT");
