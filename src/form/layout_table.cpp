@@ -570,7 +570,7 @@ namespace {
                 .caption = "匯款完成，產生訂單" },
         };
 
-        // Result page (Frame6): the order e-mail in three boxes to copy.
+        // Result page (Frame6): the order e-mail in three boxes to copy, or to open in the mail program.
         t += {
             { .name = "Label98",
                 .kind = Kind::Label,
@@ -621,6 +621,12 @@ namespace {
                 .container = "Frame6",
                 .geometry = { 360, 8040, 1215, 375 },
                 .caption = "上一步" },
+            { .name = "Command9",
+                .kind = Kind::CommandButton,
+                .container = "Frame6",
+                .geometry = { 1815, 8040, 1785, 375 },
+                .caption = "開啟郵件程式",
+                .toolTip = "在您的郵件程式開一封新郵件，填好收件者、主旨與內容，由您確認後寄出" },
             { .name = "Command1",
                 .kind = Kind::CommandButton,
                 .container = "Frame6",
@@ -734,7 +740,7 @@ const QList<FocusChain>& focusChains()
         { "Frame3",
             { "Text2", "Text1", "Text4", "Text5", "Text9", "Text3", "Text6", "Check1", "Check2", "Text8", "Text7",
                 "Text10", "Option1", "Option2", "Option3", "Option4", "Command5", "Command4", "Text11", "Command8" } },
-        { "Frame6", { "Text12", "Text15", "Text16", "Command1", "Command7" } },
+        { "Frame6", { "Text12", "Text15", "Text16", "Command9", "Command1", "Command7" } },
         { "Frame4", {} },
     };
     return chains;

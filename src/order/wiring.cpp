@@ -3,6 +3,7 @@
 #include "form/form1.h"
 #include "form/widgets.h"
 #include "order/order_email.h"
+#include "platform/mail_draft.h"
 #include "platform/message_box.h"
 
 #include <QLabel>
@@ -56,10 +57,20 @@ void Command4_Click(form::Form1& form)
     form.bodyBox()->setPlainText(email.body);
 }
 
+void Command9_Click(form::Form1& form)
+{
+    platform::openMailDraft({ .to = form.textBox(QStringLiteral("Text12"))->text(),
+                                .subject = form.textBox(QStringLiteral("Text15"))->text(),
+                                .body = form.bodyBox()->toPlainText() },
+        &form);
+}
+
 void attach(form::Form1& form)
 {
     QObject::connect(
         form.button(QStringLiteral("Command4")), &QPushButton::clicked, &form, [&form] { Command4_Click(form); });
+    QObject::connect(
+        form.button(QStringLiteral("Command9")), &QPushButton::clicked, &form, [&form] { Command9_Click(form); });
 }
 
 } // namespace order

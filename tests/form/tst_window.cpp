@@ -28,7 +28,7 @@ private slots:
             { "Frame3",
                 { "Text2", "Text1", "Text4", "Text5", "Text9", "Text3", "Text6", "Check1", "Check2", "Text8", "Text7",
                     "Text10", "Option4", "Command5", "Command4", "Text11", "Command8" } },
-            { "Frame6", { "Text12", "Text15", "Text16", "Command1", "Command7" } }, { "Frame4", {} } };
+            { "Frame6", { "Text12", "Text15", "Text16", "Command9", "Command1", "Command7" } }, { "Frame4", {} } };
         for (const bool prepared : { false, true })
             for (const auto& [page, order] : pages)
                 QTest::addRow("%s%s", page, prepared ? ", all pages prepared" : ", at once")

@@ -1,12 +1,16 @@
 // "匯款完成，產生訂單": with every required detail filled in, the result page shows the order
 // e-mail, and the body reaches the clipboard exactly as a mail program must receive it; with one
-// missing, a message box says so and nothing else changes.
+// missing, a message box says so and nothing else changes. "開啟郵件程式" hands the e-mail to the
+// mail program, whose stand-ins (tests/order) note what they receive.
 
 #include "order/order_email.h"
+#include "platform/mail_draft.h"
 #include "program.h"
 #include "support/gui_support.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QUrlQuery>
 
 namespace {
 
@@ -41,6 +45,35 @@ class TestOrder : public QObject {
     QStringList generate()
     {
         return support::messageBoxesDuring([this] { support::click(*form, QStringLiteral("Command4")); });
+    }
+
+    // Presses "開啟郵件程式" `times` times afresh; gives the message boxes, waiting for `awaited` of them.
+    QStringList mail(int times = 1, int awaited = 0)
+    {
+        QFile::remove(qEnvironmentVariable("TOVIRA_MAILED"));
+        return support::messageBoxesDuring(
+            [&] {
+                while (times--)
+                    support::click(*form, "Command9");
+            },
+            awaited);
+    }
+    // What the stand-ins noted, each argument or field ended by a NUL.
+    static QStringList mailed()
+    {
+        QFile noted(qEnvironmentVariable("TOVIRA_MAILED"));
+        const QStringList fields
+            = QString::fromUtf8(noted.open(QIODevice::ReadOnly) ? noted.readAll() : QByteArray()).split(QChar(0));
+        return fields.mid(0, fields.size() - 1);
+    }
+    // A mailto: address as the mail program reads it: the address, then each header's name and value.
+    static QStringList fromMailto(const QString& address)
+    {
+        const QUrl url(address, QUrl::StrictMode);
+        QStringList read { url.scheme() + ':' + url.path() };
+        for (const auto& [name, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
+            read << name << value;
+        return read;
     }
 
 private slots:
@@ -122,6 +155,61 @@ private slots:
         QCOMPARE(support::copyAll(form->bodyBox())->text(), QString(body).replace("wang99", "陳"));
         support::click(*form, QStringLiteral("Command1")); // 完成
         QCOMPARE(support::pageName(*form), QStringLiteral("Frame4"));
+    }
+
+    // The message holds the three boxes as the customer left them, and nothing typed into them adds a
+    // header or an attachment; the page stays as it was, whatever the mail program does.
+    void mailButton()
+    {
+        generate();
+        support::typeInto(form->textBox("Text15"), QStringLiteral("王小明的訂單&bcc=x@y\n第二行"));
+        support::typeInto(form->bodyBox(), QStringLiteral("訂購?attach=/etc/passwd\n&cc=x@y#第二行"));
+        const auto shown = [this] {
+            return QStringList { form->textBox("Text12")->text(), form->textBox("Text15")->text(),
+                form->bodyBox()->toPlainText(), support::pageName(*form) };
+        };
+        const QStringList boxes = shown();
+        const QString to = "orders@tovira.example.com", subject = "王小明的訂單&bcc=x@y 第二行", body = boxes[2];
+        const QStringList asMailto { "mailto:" + to, "subject", subject, "body", QString(body).replace("\n", "\r\n") };
+        QCOMPARE(fromMailto(platform::mailtoAddress({ boxes[0], boxes[1], boxes[2] })), asMailto);
+        const QStringList noMailProgram { "錯誤: " + platform::noMailProgramPrompt() };
+#ifdef Q_OS_WIN
+        // Wine's own Simple MAPI lacks the wide call, and the stand-in beside the test program is not
+        // the system's: the address goes to the shell, and through Wine's browser hand-off to xdg-email.
+        QCOMPARE(mail(), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(fromMailto(mailed().value(0)), asMailto, 30'000);
+        const QString system = qEnvironmentVariable("SystemRoot") + "/system32/mapi32.dll";
+        QFile::remove(system);
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/mapi32.dll", system));
+        QCOMPARE(mail(), QStringList());
+        const QStringList viaMapi { "MAPISendMailW flags 9", "recipient 1", to, "SMTP:" + to, subject, asMailto[4],
+            "attachments 0" }; // flags: MAPI_DIALOG | MAPI_LOGON_UI
+        QTRY_COMPARE_WITH_TIMEOUT(mailed(), viaMapi, 30'000);
+        qputenv("TOVIRA_MAPI_RESULT", "2"); // MAPI_E_FAILURE: the shell again
+        QCOMPARE(mail(), QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(mailed().size(), viaMapi.size() + 1, 30'000);
+        QCOMPARE(fromMailto(mailed().last()), asMailto);
+        const QString longBody(250, u'菜'); // 2,250 characters as a mailto: address
+        support::typeInto(form->bodyBox(), longBody);
+        QCOMPARE(mail(1, 1), noMailProgram); // not cut
+        QCOMPARE(shown(), boxes.mid(0, 2) << longBody << "Frame6");
+#else
+        QCOMPARE(mail(2), QStringList()); // two quick presses, two messages
+        const QStringList viaXdg { "--utf8", "--subject", subject, "--body", body, to };
+        QTRY_COMPARE(mailed(), viaXdg + viaXdg);
+        qputenv("TOVIRA_MAIL_EXIT", "3");
+        QCOMPARE(mail(1, 1), noMailProgram);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nowhere"); // no xdg-email at all
+        QCOMPARE(mail(1, 1), noMailProgram);
+        qputenv("PATH", path);
+        qunsetenv("TOVIRA_MAIL_EXIT");
+        QCOMPARE(shown(), boxes);
+        qputenv("TOVIRA_MAIL_DELAY", "1"); // the mail program outlives the window
+        QCOMPARE(mail(), QStringList());
+        form.reset();
+        QTRY_COMPARE(mailed(), viaXdg);
+#endif
     }
 
     // The second phone and the remark may stay empty; a blank counts as filled.

@@ -77,7 +77,7 @@ QString pageName(const form::Form1& form)
     return shown ? shown->objectName() : QStringLiteral("(not exactly one)");
 }
 
-QStringList messageBoxesDuring(const std::function<void()>& action)
+QStringList messageBoxesDuring(const std::function<void()>& action, int awaited)
 {
     QStringList shown;
     QTimer watch;
@@ -92,6 +92,7 @@ QStringList messageBoxesDuring(const std::function<void()>& action)
     });
     watch.start(10);
     action();
+    (void)QTest::qWaitFor([&] { return shown.size() >= awaited; }, 30'000); // a shortfall shows in the result
     return shown;
 }
 

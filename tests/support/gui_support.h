@@ -49,9 +49,11 @@ const QMimeData* copyAll(QWidget* from);
 // The name of the one page in view, or "(not exactly one)".
 QString pageName(const form::Form1& form);
 
-// Runs `action`, answering each modal message box it opens with OK. Gives what each box showed, as
-// "title: text", marked " [icon]" if it had an icon and " [buttons]" unless it had one button only.
-QStringList messageBoxesDuring(const std::function<void()>& action);
+// Runs `action`, answering each modal message box it opens with OK; then waits until it has seen at
+// least `awaited` boxes, for those that come after the action has returned. Gives what each box
+// showed, as "title: text", marked " [icon]" if it had an icon and " [buttons]" unless it had one
+// button only.
+QStringList messageBoxesDuring(const std::function<void()>& action, int awaited = 0);
 
 } // namespace support
 
