@@ -115,7 +115,7 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
     echo "$prefix"
 }
 
-TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev fontconfig zstd)
+TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis osslsigncode zip dpkg-dev fontconfig zstd)
 
 # Configures and builds the windows preset (all targets, or those named) against Qt for Windows.
 tovira_windows_build() {
