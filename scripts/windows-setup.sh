@@ -117,7 +117,8 @@ tovira_qt_windows() { # prints the prefix of a complete Qt for Windows, building
     echo "$prefix"
 }
 
-TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis zip dpkg-dev fontconfig zstd)
+TOVIRA_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 xvfb xclip xdotool nsis osslsigncode zip dpkg-dev fontconfig
+    fonts-noto-cjk zstd)
 
 # Configures and builds the windows preset (all targets, or those named) against Qt for Windows.
 tovira_windows_build() {
@@ -149,14 +150,37 @@ tovira_wine_template() {
     WINEPREFIX="$TOVIRA_WINE_TEMPLATE" wineserver -w
 }
 
+# A Windows without 新細明體 (an English-language one, without the Traditional Chinese supplemental
+# fonts), made as tovira_wine_template makes the fresh prefix: no Ming face anywhere, and Microsoft
+# JhengHei, a face with outlines only, stood in for by Noto Sans CJK TC, installed as Windows installs
+# msjh.ttc and msjhbd.ttc and named "Microsoft JhengHei" by Wine's font replacements. Wine reads the
+# Linux faces through fontconfig each time it starts, so every run in this prefix (and its making)
+# has FONTCONFIG_FILE name a configuration without font folders.
+tovira_wine_template_without_ming() {
+    export TOVIRA_WINE_TEMPLATE_WITHOUT_MING="$TOVIRA_ROOT/build/windows/wine-template-without-ming"
+    local prefix=$TOVIRA_WINE_TEMPLATE_WITHOUT_MING noto=/usr/share/fonts/opentype/noto/NotoSansCJK
+    export TOVIRA_FONTCONFIG_WITHOUT_MING="$prefix.fonts.conf"
+    [ -f "$prefix/system.reg" ] && [ -e "$prefix/drive_c/windows/Fonts/NotoSansCJK-Bold.ttc" ] && return 0
+    rm -rf "$prefix" && echo '<fontconfig/>' >"$TOVIRA_FONTCONFIG_WITHOUT_MING"
+    (
+        export WINEPREFIX="$prefix" FONTCONFIG_FILE="$TOVIRA_FONTCONFIG_WITHOUT_MING"
+        WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" wineboot -i 2>/dev/null
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft JhengHei' /d 'Noto Sans CJK TC' /f >/dev/null
+        tovira_wine_system_font "$prefix" "$noto-Regular.ttc"
+        tovira_wine_system_font "$prefix" "$noto-Bold.ttc"
+        wineserver -w
+    )
+}
+
 # The Ming face as Windows keeps its own (新細明體 is mingliu.ttc): a file in the Fonts folder, listed
 # under HKLM's Fonts key by the names of the faces it holds, in their order, joined by " & ". Qt's
 # FreeType font engine on Windows finds a face's file and its place in a collection there. Wine by
 # itself lists the Linux faces one by one, each at the collection's first place, so that asking for
-# AR PL UMing TW would draw AR PL UMing CN's glyphs.
+# AR PL UMing TW would draw AR PL UMing CN's glyphs. The faces' full names, like "… Bold" in a bold file.
 tovira_wine_system_font() { # tovira_wine_system_font PREFIX FILE
     local prefix="$1" file="$2" faces
-    faces=$(fc-query -f '%{family[0]}\n' "$file" | paste -sd '&' | sed 's/&/ \& /g')
+    faces=$(fc-query -f '%{fullname[0]}\n' "$file" | paste -sd '&' | sed 's/&/ \& /g')
     ln -sf "$file" "$prefix/drive_c/windows/Fonts/${file##*/}"
     WINEPREFIX="$prefix" wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
         /v "$faces (TrueType)" /t REG_SZ /d "${file##*/}" /f >/dev/null

@@ -7,7 +7,7 @@
 ;
 ; Built by scripts/windows-package.sh:
 ;   makensis -WX -DVERSION=0.1 -DEXE=path\to\tovira.exe -DICON=tovira.ico
-;            -DOUTFILE=tovira-setup-0.1.exe installer.nsi
+;            -DOUTFILE=tovira-setup-0.1.exe [-DSIGN=scripts/windows-sign] installer.nsi
 ; The file is UTF-8 with a byte-order mark, which makensis reads as UTF-8 in any locale.
 
 !ifndef VERSION | EXE | ICON | OUTFILE
@@ -35,6 +35,11 @@ SetDateSave off
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
+; SIGN signs a program in place: the uninstaller as it is written into the installer, then the installer.
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 BrandingText "Tovira"
 RequestExecutionLevel user
 ManifestSupportedOS all

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
+#include <algorithm>
 
 namespace form {
 
@@ -68,9 +69,54 @@ namespace {
         return label->alignment() & Qt::AlignRight ? shown.right() + 1 - qFloor(first / ratio)
                                                    : qCeil((last + 1) / ratio) - shown.left();
     }
+
+    // How far down the label's ink reaches in `font`, drawn as the label draws it but unclipped.
+    int inkDepth(const QLabel* label, const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect lines = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20), flags, label->text());
+        const qreal ratio = label->devicePixelRatioF();
+        QImage image(QSize(label->width(), lines.height() + metrics.height()) * ratio, QImage::Format_Alpha8);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(font);
+        label->style()->drawItemText(
+            &painter, QRect(QPoint(), label->size()), flags | Qt::TextDontClip, label->palette(), true, label->text());
+        painter.end();
+        int last = image.height() - 1;
+        const auto blank = [&image](int y) {
+            return std::none_of(
+                image.constScanLine(y), image.constScanLine(y) + image.width(), [](uchar a) { return a; });
+        };
+        while (last >= 0 && blank(last))
+            --last;
+        return qCeil((last + 1) / ratio);
+    }
+
+    // A face with taller lines than the Ming face's (JhengHei's) would lose the foot of a caption, a
+    // link's underline first: its box grows down to hold its ink, as far as the page and the controls
+    // below it leave room. The Ming face's ink stays in the designed boxes.
+    void growDown(QLabel* label)
+    {
+        const QRect box = label->geometry();
+        const int needed = inkDepth(label, label->font());
+        if (needed <= box.height())
+            return;
+        const QWidget* page = label->parentWidget();
+        int room = page->height() - page->contentsMargins().bottom() - box.top();
+        for (const QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = other->geometry();
+            if (other != label && r.top() > box.top() && r.left() <= box.right() && r.right() >= box.left())
+                room = qMin(room, r.top() - box.top());
+        }
+        if (room > box.height())
+            label->resize(box.width(), qMin(needed, room));
+    }
 } // namespace
 
-void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
+static void fitSideways(QLabel* label, const QRect& designed, int windowWidth)
 {
     // From the caption as designed: set in its box, wrapping, at the face's own spacing.
     QFont font = label->font();
@@ -90,7 +136,8 @@ void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
     while (lines.size() > 1 && lines.last().isEmpty()) // a closing line break shows nothing
         lines.removeLast();
     const QFontMetrics metrics(font);
-    if (int(lines.size()) * metrics.lineSpacing() > designed.height() + metrics.leading() + 1)
+    // One line is kept even in a box lower than it (a face with taller lines than the Ming face's).
+    if (lines.size() > 1 && int(lines.size()) * metrics.lineSpacing() > designed.height() + metrics.leading() + 1)
         return; // more designed lines than the box shows: nothing to keep
     const QFontMetricsF exact(font);
     qreal estimate = 0;
@@ -132,6 +179,12 @@ void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
     else
         r.setWidth(needed);
     label->setGeometry(r);
+}
+
+void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
+{
+    fitSideways(label, designed, windowWidth);
+    growDown(label);
 }
 
 } // namespace form

@@ -15,7 +15,9 @@ namespace form {
 // at 100 % Label53, Label73, Label77 and Label98), and only where even that would run past the
 // window's edge are its letters set a little tighter (Label98 on a scaled screen, where the outlines'
 // letters are wider than the bitmaps'). A caption longer than its box can show on its designed lines
-// is left to wrap, as designed.
+// is left to wrap, as designed. In a face whose lines are taller than the Ming face's (JhengHei's on a
+// Windows without 新細明體), a caption whose ink would be cut at its foot grows down, as far as the
+// controls below it leave room.
 void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth);
 
 } // namespace form

@@ -5,6 +5,7 @@
 
 #include "form/layout_types.h"
 #include "form/navigation.h"
+#include "pricing/catalogue.h"
 #include "support/gui_support.h"
 
 #include <QMessageBox>
@@ -28,11 +29,13 @@ static double fullInk(QWidget* label, const QColor& ink)
     return double(full) / qMax(text, 1);
 }
 
-// Pixels of the label's text, drawn as the label draws it but unclipped, that fall outside its box:
-// more than half covered, and more than half a pixel out (outlines of synthetic bold overshoot).
-static int inkOutside(const QLabel* label, qreal ratio)
+// Pixels of the label's text, drawn as the label draws it but unclipped, that fall outside `inside`
+// (by default its box): more than half covered, and more than half a pixel out (outlines of synthetic
+// bold overshoot).
+static int inkOutside(const QLabel* label, qreal ratio, QRect inside = {})
 {
-    const QRect box = label->rect().translated(50, 50);
+    const QRect box = label->rect().translated(50, 50),
+                kept = (inside.isNull() ? label->rect() : inside).translated(50, 50);
     QImage image((label->size() + QSize(100, 100)) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -41,7 +44,7 @@ static int inkOutside(const QLabel* label, qreal ratio)
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextDontClip;
     label->style()->drawItemText(&painter, box, flags, label->palette(), true, label->text());
     painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    painter.fillRect(QRectF(box).adjusted(-0.49, -0.49, 0.49, 0.49), Qt::transparent);
+    painter.fillRect(QRectF(kept).adjusted(-0.49, -0.49, 0.49, 0.49), Qt::transparent);
     int outside = 0;
     for (int i = 0; i < image.width() * image.height(); ++i)
         outside += qAlpha(image.pixel(i % image.width(), i / image.width())) > 127;
@@ -94,6 +97,11 @@ private slots:
             if (ratio == 1 && !QStringList { "Label53", "Label73", "Label77", "Label98" }.contains(row.name))
                 QCOMPARE(label->geometry(), QRect(t.left / 15, t.top / 15, t.width / 15, t.height / 15));
             QVERIFY(ratio != 1 || label->font().letterSpacing() == 0);
+        }
+        for (const pricing::Product& p : pricing::catalogue) { // two blank pixels between a dish and its price
+            const auto* name = qobject_cast<QLabel*>(form->control(p.nameLabel));
+            const int clear = form->control(p.priceLabel)->x() - 2 - name->x();
+            QVERIFY2(inkOutside(name, ratio, QRect(0, 0, clear, name->height())) == 0, p.nameLabel);
         }
     }
 
