@@ -3,7 +3,6 @@
 // software-centre metadata are there and well formed is what scripts/lint-package checks with lintian
 // and AppStream's validator.)
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>

@@ -14,8 +14,6 @@ namespace {
 
 using support::StoredValue;
 
-const QStringList saveFailed { "錯誤: 您的資料沒有儲存成功！！" };
-
 // Pastes as a customer would: the one way to put any text at all into a box.
 void paste(QLineEdit* into, const QString& text)
 {
@@ -149,7 +147,7 @@ private slots:
         support::refuseSaves(true);
         const QStringList messages = save(*form);
         support::refuseSaves(false);
-        QCOMPARE(messages, saveFailed);
+        QCOMPARE(messages, QStringList { "錯誤: 您的資料沒有儲存成功！！" });
         QCOMPARE(support::storedLines(), before);
         QCOMPARE(text("Text2"), QString(100'000, u'次'));
         QCOMPARE(save(*form), QStringList());
