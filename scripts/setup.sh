@@ -7,7 +7,7 @@ TOVIRA_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     fonts-arphic-uming
-    xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 
 tovira_install_packages() {

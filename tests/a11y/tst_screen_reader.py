@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # What a screen reader finds in the real program: run inside a display and a session bus of its own
-# (xvfb-run and dbus-run-session, as tests/CMakeLists.txt starts it), the program runs with Qt's
+# (scripts/with-display and dbus-run-session, as tests/CMakeLists.txt starts it), the program runs with Qt's
 # accessibility bridge on, and this walks it over the accessibility bus as screen readers do
 # (pyatspi). The stand-in opener of the link tests, first on PATH as xdg-open, notes the pages links open.
 # The program is named by TOVIRA_PROGRAM; its settings stay in XDG_CONFIG_HOME, as CTest sets it.
