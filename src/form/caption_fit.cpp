@@ -96,20 +96,41 @@ namespace {
     }
 
     // A face with taller lines than the Ming face's (JhengHei's) would lose the foot of a caption, a
-    // link's underline first: its box grows down to hold its ink, as far as the page and the controls
-    // below it leave room. The Ming face's ink stays in the designed boxes.
-    void growDown(QLabel* label)
+    // link's underline first: its box grows down to hold its ink. The captions below it move down by
+    // as much, keeping their designed distance from it, where the page has room below them; where a
+    // control that is not a caption is among them or stands across their top, which they would leave
+    // behind, nothing moves and the caption grows as far as the controls below it leave room. The
+    // Ming face's ink stays in the designed boxes.
+    void growDown(QLabel* label, const std::vector<QLabel*>& captions)
     {
         const QRect box = label->geometry();
         const int needed = inkDepth(label, label->font());
         if (needed <= box.height())
             return;
         const QWidget* page = label->parentWidget();
-        int room = page->height() - page->contentsMargins().bottom() - box.top();
-        for (const QWidget* other : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const int foot = page->height() - page->contentsMargins().bottom();
+        const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        int room = foot - box.top();
+        for (const QWidget* other : controls) {
             const QRect r = other->geometry();
             if (other != label && r.top() > box.top() && r.left() <= box.right() && r.right() >= box.left())
                 room = qMin(room, r.top() - box.top());
+        }
+        const int below = box.top() + room, growth = needed - box.height();
+        std::vector<QWidget*> band;
+        bool movable = below < foot; // stopped by a control, not by the page's foot
+        for (QWidget* other : controls) {
+            const QRect r = other->geometry();
+            if (other == label || r.bottom() < below)
+                continue;
+            movable = movable && r.top() >= below && r.bottom() + growth < foot
+                && std::find(captions.begin(), captions.end(), other) != captions.end();
+            band.push_back(other);
+        }
+        if (movable) {
+            for (QWidget* other : band)
+                other->move(other->x(), other->y() + growth);
+            room += growth;
         }
         if (room > box.height())
             label->resize(box.width(), qMin(needed, room));
@@ -181,10 +202,16 @@ static void fitSideways(QLabel* label, const QRect& designed, int windowWidth)
     label->setGeometry(r);
 }
 
-void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth)
+void keepCaptionsWhole(const std::vector<std::pair<QLabel*, QRect>>& captions, int windowWidth)
 {
-    fitSideways(label, designed, windowWidth);
-    growDown(label);
+    std::vector<QLabel*> labels;
+    for (const auto& [label, designed] : captions) {
+        fitSideways(label, designed, windowWidth);
+        labels.push_back(label);
+    }
+    std::sort(labels.begin(), labels.end(), [](QLabel* a, QLabel* b) { return a->y() < b->y(); }); // top down
+    for (QLabel* label : labels)
+        growDown(label, labels);
 }
 
 } // namespace form

@@ -1,8 +1,11 @@
 #pragma once
 // Keeping a label's caption whole on this platform's fonts.
 
+#include <QRect>
+#include <utility>
+#include <vector>
+
 class QLabel;
-class QRect;
 
 namespace form {
 
@@ -16,8 +19,9 @@ namespace form {
 // window's edge are its letters set a little tighter (Label98 on a scaled screen, where the outlines'
 // letters are wider than the bitmaps'). A caption longer than its box can show on its designed lines
 // is left to wrap, as designed. In a face whose lines are taller than the Ming face's (JhengHei's on a
-// Windows without 新細明體), a caption whose ink would be cut at its foot grows down, as far as the
-// controls below it leave room.
-void keepCaptionWhole(QLabel* label, const QRect& designed, int windowWidth);
+// Windows without 新細明體), a caption whose ink would be cut at its foot grows down, moving the
+// captions below it down where they leave too little room. Fits the captions of one page, each given
+// with its designed box.
+void keepCaptionsWhole(const std::vector<std::pair<QLabel*, QRect>>& captions, int windowWidth);
 
 } // namespace form

@@ -247,10 +247,12 @@ void Form1::preparePage(const PageFrame* page)
 
 void Form1::fitCaptions(const PageFrame* page)
 {
+    std::vector<std::pair<QLabel*, QRect>> pageCaptions;
     for (const auto& [label, designed] : captions_) {
         if (label->parentWidget() == page)
-            keepCaptionWhole(label, designed, clientWidth);
+            pageCaptions.emplace_back(label, designed);
     }
+    keepCaptionsWhole(pageCaptions, clientWidth);
 }
 
 void Form1::paintEvent(QPaintEvent* event)
