@@ -19,9 +19,9 @@ namespace form {
 // window's edge are its letters set a little tighter (Label98 on a scaled screen, where the outlines'
 // letters are wider than the bitmaps'). A caption longer than its box can show on its designed lines
 // is left to wrap, as designed. In a face whose lines are taller than the Ming face's (JhengHei's on a
-// Windows without 新細明體), a caption whose ink would be cut at its foot grows down, moving the
-// captions below it down where they leave too little room. Fits the captions of one page, each given
-// with its designed box.
+// Windows without 新細明體), a caption whose ink would be cut at its foot grows down, and the captions
+// below it move down as much, where the page has room. Fits the captions of one page, each given with
+// its designed box.
 void keepCaptionsWhole(const std::vector<std::pair<QLabel*, QRect>>& captions, int windowWidth);
 
 } // namespace form
