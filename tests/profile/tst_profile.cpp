@@ -25,7 +25,7 @@ void paste(QLineEdit* into, const QString& text)
 
 QStringList save(form::Form1& form)
 {
-    return support::messageBoxesDuring([&form] { support::click(form, QStringLiteral("Command8")); });
+    return support::messageBoxesDuring([&form] { support::click(form, "Command8"); });
 }
 
 } // namespace
@@ -96,27 +96,22 @@ private slots:
     // rest leaves its control as the start-up and the entries before it left it.
     void storedValues_data()
     {
-        const auto texts = [](std::initializer_list<const char*> pairs) {
-            support::StoredValues values;
-            for (const char* pair : pairs)
-                values << StoredValue { QString::fromUtf8(pair).section('=', 0, 0),
-                    QString::fromUtf8(pair).section('=', 1) };
-            return values;
-        };
-        QTest::addColumn<support::StoredValues>("stored");
-        QTest::addColumn<QString>("choices"); // see choices()
-        QTest::addColumn<QStringList>("boxes"); // "Text2=…": what a text box shows
-        // As a person would write them: texts Qt's own format would read as a list or an escape.
-        QTest::newRow("texts as typed") << texts({ "Name=a=b, c", "Remark=@Text(C:\\temp)" }) << "10 0001"
-                                        << QStringList { "Text2=a=b, c", "Text11=@Text(C:\\temp)" };
-        QTest::newRow("missing keys") << texts({ "NormalDay=0", "Time2=True", "Remark=x" }) << "01 0100"
-                                      << QStringList { "Text2=", "Text11=x" };
-        QTest::newRow("both days ticked") << texts({ "NormalDay=1", "Holiday=1" }) << "01 0001" << QStringList();
-        QTest::newRow("holiday not a number") << texts({ "NormalDay=0", "Holiday=abc" }) << "01 0001" << QStringList();
-        QTest::newRow("no slot") << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=False" }) << "10 0000"
-                                 << QStringList();
-        QTest::newRow("selected slot not a boolean")
-            << texts({ "Time1=False", "Time2=False", "Time3=False", "Time4=sometimes" }) << "10 0001" << QStringList();
+        // "choices": see choices(); "boxes": "Text2=…", what a text box shows.
+        support::addRows<support::StoredValues, QString, QStringList>({ "stored", "choices", "boxes" },
+            {
+                // As a person would write them: texts Qt's own format would read as a list or an escape.
+                { "texts as typed", { { "Name", "a=b, c" }, { "Remark", "@Text(C:\\temp)" } }, "10 0001",
+                    { "Text2=a=b, c", "Text11=@Text(C:\\temp)" } },
+                { "missing keys", { { "NormalDay", "0" }, { "Time2", "True" }, { "Remark", "x" } }, "01 0100",
+                    { "Text2=", "Text11=x" } },
+                { "both days ticked", { { "NormalDay", "1" }, { "Holiday", "1" } }, "01 0001", {} },
+                { "holiday not a number", { { "NormalDay", "0" }, { "Holiday", "abc" } }, "01 0001", {} },
+                { "no slot", { { "Time1", "False" }, { "Time2", "False" }, { "Time3", "False" }, { "Time4", "False" } },
+                    "10 0000", {} },
+                { "selected slot not a boolean",
+                    { { "Time1", "False" }, { "Time2", "False" }, { "Time3", "False" }, { "Time4", "sometimes" } },
+                    "10 0001", {} },
+            });
 #ifdef Q_OS_WIN
         QTest::newRow("numbers and bytes where texts belong") << support::StoredValues {
             { "Name", "8b730000", StoredValue::RegistryBytes }, { "NormalDay", "0", StoredValue::RegistryNumber },
@@ -161,16 +156,15 @@ private slots:
     // made by hand stays.
     void leftoversOfKilledSaves()
     {
-        const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira/Tovira.conf";
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tovira";
+        QVERIFY(QDir().mkpath(folder));
         for (const char* left : { ".lock", ".a1B2c3", ".backup" })
-            QVERIFY(QFile(file + left).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(folder + "/Tovira.conf" + left).open(QIODevice::WriteOnly));
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(save(*form), QStringList());
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(
-            QDir(QFileInfo(file).path()).entryList(QDir::Files), QStringList({ "Tovira.conf", "Tovira.conf.backup" }));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({ "Tovira.conf", "Tovira.conf.backup" }));
     }
 #endif
 };
