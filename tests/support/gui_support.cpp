@@ -48,9 +48,8 @@ void pickFromList(QComboBox* box, const QString& item)
 
 void typeInto(QWidget* box, const QString& text)
 {
-    QWidget* target = box;
-    if (auto* combo = qobject_cast<QComboBox*>(box))
-        target = combo->lineEdit();
+    auto* combo = qobject_cast<QComboBox*>(box);
+    QWidget* target = combo ? combo->lineEdit() : box;
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
