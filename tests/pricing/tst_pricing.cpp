@@ -10,12 +10,6 @@ class TestPricing : public QObject {
 
     std::unique_ptr<form::Form1> form;
 
-    // "Label28=1100 Label29=5": each label shows its figure.
-    void expectCaptions(const QString& expected) const
-    {
-        for (const QString& pair : expected.split(' '))
-            QCOMPARE(form->label(pair.section('=', 0, 0))->text(), pair.section('=', 1));
-    }
     // Goods total, points total, shipping fee and amount to transfer, as both pages show them.
     QString totals() const
     {
@@ -56,7 +50,8 @@ private slots:
         QFETCH(QString, totals);
         for (const QString& pick : picks)
             support::pickFromList(form->comboBox(pick.section('=', 0, 0)), pick.section('=', 1));
-        expectCaptions(line);
+        for (const QString& caption : line.split(' ')) // "Label37=3": the label shows 3
+            QCOMPARE(form->label(caption.section('=', 0, 0))->text(), caption.section('=', 1));
         QCOMPARE(this->totals(), totals);
     }
 
@@ -85,7 +80,6 @@ private slots:
         QCOMPARE(this->totals(), totals);
         QTest::keyClick(box("Combo5")->lineEdit(), Qt::Key_Tab);
         QCOMPARE(box("Combo5")->currentText(), afterTab);
-        QCOMPARE(this->totals(), totals);
         if (typed.contains(',')) // nor is it a number, should such text ever reach the pricing
             QVERIFY(!platform::textToDouble(typed));
     }
