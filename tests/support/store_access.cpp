@@ -105,9 +105,8 @@ void putInStore(const StoredValues& values)
 QStringList storedLines()
 {
     QFile file(storeFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList lines
+        = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : "").split('\n', Qt::SkipEmptyParts);
     if (lines.value(0) != QStringLiteral("[Information]")) // the one section, and nothing before it
         return {};
     lines.removeFirst();
