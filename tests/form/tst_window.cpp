@@ -1,7 +1,6 @@
 // The window as the customer meets it: the keyboard's way through each page and its first buttons, and
 // the boxes that can be copied but not edited.
 
-#include "program.h"
 #include "support/gui_support.h"
 
 class TestWindow : public QObject {
@@ -10,8 +9,6 @@ class TestWindow : public QObject {
     std::unique_ptr<form::Form1> form;
 
 private slots:
-    void init() { form = support::startProgram(); }
-
     // Tab walks each page's controls in the designed order and wraps round; Shift+Tab walks it back. The
     // time slots are one stop, at the selected one. Walked on a page shown the moment the window is, before
     // the window has prepared its other pages, and once it has prepared them all.
@@ -38,11 +35,7 @@ private slots:
         QFETCH(QString, page);
         QFETCH(QStringList, order);
         QFETCH(bool, prepared);
-        if (!prepared) {
-            form = buildProgram();
-            form->show();
-            QApplication::setActiveWindow(form.get()); // at once, without running the event loop
-        }
+        form = support::startProgram(prepared);
         form->switchPage(QStringLiteral("Frame1"), page);
         if (!order.isEmpty())
             form->control(order.first())->setFocus(Qt::TabFocusReason);
@@ -69,6 +62,7 @@ private slots:
 
     void bankAccountCopiesButRefusesEdits()
     {
+        form = support::startProgram();
         form->switchPage(QStringLiteral("Frame1"), QStringLiteral("Frame2"));
         QCOMPARE(support::copyAll(form->textBox("Text13"))->text(), QStringLiteral("806"));
         QLineEdit* box = form->textBox("Text14");

@@ -5,7 +5,6 @@
 
 #include "order/order_email.h"
 #include "platform/mail_draft.h"
-#include "program.h"
 #include "support/gui_support.h"
 
 #include <QFile>
@@ -32,21 +31,16 @@ class TestOrder : public QObject {
 
     std::unique_ptr<form::Form1> form;
 
-    QStringList generate()
-    {
-        return support::messageBoxesDuring([this] { support::click(*form, "Command4"); });
-    }
+    QStringList generate() { return support::click(*form, "Command4"); }
 
-    // Presses "開啟郵件程式" `times` times afresh; gives the message boxes, waiting for `awaited` of them.
+    // Presses "開啟郵件程式" `times` times afresh, the presses in quick succession; gives the message
+    // boxes, waiting for `awaited` of them.
     QStringList mail(int times = 1, int awaited = 0)
     {
         QFile::remove(qEnvironmentVariable("TOVIRA_MAILED"));
-        return support::messageBoxesDuring(
-            [&] {
-                while (times--)
-                    support::click(*form, "Command9");
-            },
-            awaited);
+        for (int earlier = 1; earlier < times; ++earlier)
+            support::click(*form, "Command9");
+        return support::click(*form, "Command9", awaited);
     }
     // What the stand-ins noted, each argument or field ended by a NUL.
     static QStringList mailed()
@@ -91,9 +85,7 @@ private slots:
     // and made afresh after going back to change a detail.
     void orderEmail()
     {
-        form = buildProgram();
-        form->show();
-        QApplication::setActiveWindow(form.get()); // at once, without running the event loop
+        form = support::startProgram(false);
         // A word is a key, "*n" presses it n times; "type" types the next detail, then Enter and Tab.
         const QString script = "Return Tab*6 Down*6 Tab*9 Down*3 Backtab*4 Down Backtab*10 Return " // 05, 02, 01
                                "type*7 Tab Space Tab type*3 Left*2 Tab*3 type Backtab*2 Return"; // holiday, 12~17
@@ -208,7 +200,6 @@ private slots:
         const bool required = text.isEmpty() && box != "Text9" && box != "Text11";
         QCOMPARE(generate(), required ? QStringList { "錯誤: 收件資料不完全！！" } : QStringList());
         QCOMPARE(support::pageName(*form), required ? QStringLiteral("Frame3") : QStringLiteral("Frame6"));
-        QCOMPARE(form->bodyBox()->toPlainText().isEmpty(), required);
     }
 };
 

@@ -22,17 +22,21 @@ namespace {
     Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 } // namespace
 
-std::unique_ptr<form::Form1> startProgram()
+std::unique_ptr<form::Form1> startProgram(bool settled)
 {
     auto form = buildProgram();
     form->show();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
+    if (!settled)
+        QApplication::setActiveWindow(form.get());
+    else if (form->activateWindow(); !QTest::qWaitForWindowActive(form.get()))
         qWarning("the window was not activated");
     return form;
 }
 
-void click(const form::Form1& form, const QString& name) { QTest::mouseClick(form.control(name), Qt::LeftButton); }
+QStringList click(const form::Form1& form, const QString& name, int awaited)
+{
+    return messageBoxesDuring([&] { QTest::mouseClick(form.control(name), Qt::LeftButton); }, awaited);
+}
 
 void pickFromList(QComboBox* box, const QString& item)
 {
