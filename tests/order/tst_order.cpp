@@ -46,9 +46,8 @@ class TestOrder : public QObject {
     static QStringList mailed()
     {
         QFile noted(qEnvironmentVariable("TOVIRA_MAILED"));
-        const QStringList fields
-            = QString::fromUtf8(noted.open(QIODevice::ReadOnly) ? noted.readAll() : QByteArray()).split(QChar(0));
-        return fields.mid(0, fields.size() - 1);
+        return QString::fromUtf8(noted.open(QIODevice::ReadOnly) ? noted.readAll() : "")
+            .split(u'\0', Qt::SkipEmptyParts);
     }
     // A mailto: address as the mail program reads it: the address, then each header's name and value.
     static QStringList fromMailto(const QString& address)
