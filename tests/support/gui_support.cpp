@@ -85,13 +85,12 @@ QStringList messageBoxesDuring(const std::function<void()>& action, int awaited)
     QStringList shown;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &watch, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown << box->windowTitle() + ": " + box->text()
-                + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]")
-                + (box->buttons().size() == 1 ? "" : " [buttons]");
-        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + ": " + box->text()
+                    + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]")
+                    + (box->buttons().size() == 1 ? "" : " [buttons]");
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        }
     });
     watch.start(10);
     action();
