@@ -76,12 +76,12 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
-    // The order of init() made with the keyboard alone: Tab and Enter through the pages, arrow keys for
-    // the quantities and the time slot, Space for the holiday box. Enter presses a focused button once,
-    // and nothing from a text box. The keys come before the window has had a moment to itself, so every
-    // page is met as the customer meets it at the quickest: complete, every quantity box taking typing
-    // and named for screen readers by its dish. The e-mail is copied as a mail program must receive it,
-    // and made afresh after going back to change a detail.
+    // The order of init() made with the keyboard alone: Tab and Enter through the pages, arrow keys for the
+    // quantities and the time slot, Space for the holiday box. Enter presses a focused button, a held Enter
+    // does not press it again, and Enter in a text box presses nothing. The keys come before the window has
+    // had a moment to itself, so every page is met as the customer meets it at the quickest: complete,
+    // every quantity box taking typing and named for screen readers by its dish. The e-mail is copied as a
+    // mail program must receive it, and made afresh after going back to change a detail.
     void orderEmail()
     {
         form = support::startProgram(false);
