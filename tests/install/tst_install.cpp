@@ -29,19 +29,14 @@ Run run(const QString& program, const QStringList& arguments)
 class TestInstall : public QObject {
     Q_OBJECT
 
-    QTemporaryDir prefix;
-
 private slots:
-    void initTestCase()
-    {
-        const Run install = run(TOVIRA_CMAKE, { "--install", TOVIRA_BUILD_DIR, "--prefix", prefix.path() });
-        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
-    }
-
     // Answered in the terminal with no display at all: opening a window there would abort the program.
     void commandLineWithoutADisplay()
     {
-        const auto tovira = [this](const char* option) { return run(prefix.filePath("bin/tovira"), { option }); };
+        const QTemporaryDir prefix;
+        const Run install = run(TOVIRA_CMAKE, { "--install", TOVIRA_BUILD_DIR, "--prefix", prefix.path() });
+        QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
+        const auto tovira = [&](const char* option) { return run(prefix.filePath("bin/tovira"), { option }); };
         const Run help = tovira("--help"), version = tovira("--version"), typo = tovira("--hl");
         QCOMPARE(QList({ help.exitCode, version.exitCode, typo.exitCode }), QList({ 0, 0, 2 }));
         QCOMPARE(version.out, QString("tovira " TOVIRA_VERSION "\n"));

@@ -10,12 +10,6 @@ class TestPricing : public QObject {
 
     std::unique_ptr<form::Form1> form;
 
-    // "Label28=1100 Label29=5": each label shows its figure.
-    void expectCaptions(const QString& expected) const
-    {
-        for (const QString& pair : expected.split(' '))
-            QCOMPARE(form->label(pair.section('=', 0, 0))->text(), pair.section('=', 1));
-    }
     // Goods total, points total, shipping fee and amount to transfer, as both pages show them.
     QString totals() const
     {
@@ -38,19 +32,15 @@ private slots:
     {
         support::addRows<QStringList, QString, QString>({ "picks", "line", "totals" },
             {
-                { "5 of 香菇滷肉", { "Combo4=05" }, "Label28=1100 Label29=5", "1100 5 200 1300" },
                 { "3 points", { "Combo5=03" }, "Label37=3", "360 3 200 560" },
                 { "9 points", { "Combo5=09" }, "Label37=9", "1080 9 270 1350" },
-                { "20 points", { "Combo5=20" }, "Label37=20", "2400 20 270 2670" },
                 { "21 points", { "Combo5=20", "Combo6=01" }, "Label38=330 Label39=1", "2730 21 420 3150" },
-                { "薑母鴨 counts 2 points a unit", { "Combo1=03" }, "Label6=1200 Label10=6", "1200 6 200 1400" },
-                { "sauce has no points", { "Combo10=04" }, "Label46=400 Label47=0", "400 0 0 400" },
                 { "twenty of every dish",
                     { "Combo1=20", "Combo2=20", "Combo3=20", "Combo4=20", "Combo5=20", "Combo6=20", "Combo7=20",
                         "Combo8=20", "Combo10=20", "Combo11=20", "Combo12=20", "Combo13=20" },
                     "Label6=8000 Label28=4400 Label36=2400 Label38=6600 Label40=4400 Label42=4400 Label7=4400 "
-                    "Label107=5000 Label110=4000 Label111=4000 Label117=4000 Label46=2000 Label112=20",
-                    "53600 240 3240 56840" }, // every unit price, pinned
+                    "Label107=5000 Label110=4000 Label111=4000 Label117=4000 Label46=2000 Label112=20 Label10=40",
+                    "53600 240 3240 56840" }, // every unit price pinned; 12 blocks of 20 points
             });
     }
     void picks()
@@ -60,7 +50,8 @@ private slots:
         QFETCH(QString, totals);
         for (const QString& pick : picks)
             support::pickFromList(form->comboBox(pick.section('=', 0, 0)), pick.section('=', 1));
-        expectCaptions(line);
+        for (const QString& caption : line.split(' ')) // "Label37=3": the label shows 3
+            QCOMPARE(form->label(caption.section('=', 0, 0))->text(), caption.section('=', 1));
         QCOMPARE(this->totals(), totals);
     }
 
@@ -75,7 +66,6 @@ private slots:
                 { "25 stops at 2", "25", "2", "02", "240 2 150 390" },
                 { "letters refused", "x", "", "00", "0 0 0 0" },
                 { "a group separator refused, never a thousand", "1,000", "10", "10", "1200 10 270 1470" },
-                { "cleared", "", "", "00", "0 0 0 0" },
             });
     }
     void typedQuantities()
@@ -90,8 +80,6 @@ private slots:
         QCOMPARE(this->totals(), totals);
         QTest::keyClick(box("Combo5")->lineEdit(), Qt::Key_Tab);
         QCOMPARE(box("Combo5")->currentText(), afterTab);
-        QCOMPARE(this->totals(), totals);
-        QCOMPARE(box("Combo5")->count(), 21);
         if (typed.contains(',')) // nor is it a number, should such text ever reach the pricing
             QVERIFY(!platform::textToDouble(typed));
     }

@@ -22,17 +22,21 @@ namespace {
     Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 } // namespace
 
-std::unique_ptr<form::Form1> startProgram()
+std::unique_ptr<form::Form1> startProgram(bool settled)
 {
     auto form = buildProgram();
     form->show();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
+    if (!settled)
+        QApplication::setActiveWindow(form.get());
+    else if (form->activateWindow(); !QTest::qWaitForWindowActive(form.get()))
         qWarning("the window was not activated");
     return form;
 }
 
-void click(const form::Form1& form, const QString& name) { QTest::mouseClick(form.control(name), Qt::LeftButton); }
+QStringList click(const form::Form1& form, const QString& name, int awaited)
+{
+    return messageBoxesDuring([&] { QTest::mouseClick(form.control(name), Qt::LeftButton); }, awaited);
+}
 
 void pickFromList(QComboBox* box, const QString& item)
 {
@@ -48,9 +52,8 @@ void pickFromList(QComboBox* box, const QString& item)
 
 void typeInto(QWidget* box, const QString& text)
 {
-    QWidget* target = box;
-    if (auto* combo = qobject_cast<QComboBox*>(box))
-        target = combo->lineEdit();
+    auto* combo = qobject_cast<QComboBox*>(box);
+    QWidget* target = combo ? combo->lineEdit() : box;
     target->setFocus();
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
@@ -82,13 +85,12 @@ QStringList messageBoxesDuring(const std::function<void()>& action, int awaited)
     QStringList shown;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &watch, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown << box->windowTitle() + ": " + box->text()
-                + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]")
-                + (box->buttons().size() == 1 ? "" : " [buttons]");
-        box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + ": " + box->text()
+                    + (box->icon() == QMessageBox::NoIcon && box->iconPixmap().isNull() ? "" : " [icon]")
+                    + (box->buttons().size() == 1 ? "" : " [buttons]");
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
+        }
     });
     watch.start(10);
     action();

@@ -32,10 +32,13 @@ void addRows(
 
 // The whole program, built as main() builds it, shown and active on the offscreen screen. Every test
 // program linking these helpers keeps its settings in a temporary folder of its own from before main().
-std::unique_ptr<form::Form1> startProgram();
+// With `settled` false it is made active at once, without running the event loop, so that the keys a
+// test sends next come before the window has had a moment to itself.
+std::unique_ptr<form::Form1> startProgram(bool settled = true);
 
-// Clicks the named control with the mouse.
-void click(const form::Form1& form, const QString& name);
+// Clicks the named control with the mouse; gives the message boxes the click opened, waiting for
+// `awaited` of them (see messageBoxesDuring).
+QStringList click(const form::Form1& form, const QString& name, int awaited = 0);
 
 // Chooses `item` from the box's list: opens the popup and clicks the item.
 void pickFromList(QComboBox* box, const QString& item);
@@ -65,6 +68,5 @@ QStringList messageBoxesDuring(const std::function<void()>& action, int awaited 
         platform::QtArguments qtArguments(argc, argv);                                                                 \
         QApplication app(qtArguments.count(), qtArguments.values());                                                   \
         TestObject test;                                                                                               \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }

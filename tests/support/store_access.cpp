@@ -105,9 +105,8 @@ void putInStore(const StoredValues& values)
 QStringList storedLines()
 {
     QFile file(storeFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    QStringList lines
+        = QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : "").split('\n', Qt::SkipEmptyParts);
     if (lines.value(0) != QStringLiteral("[Information]")) // the one section, and nothing before it
         return {};
     lines.removeFirst();
@@ -120,16 +119,11 @@ QStringList storedLines()
 void refuseSaves(bool refuse)
 {
     static rlimit before {};
-    if (refuse) {
+    if (refuse)
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the program
-        rlimit full = before;
-        full.rlim_cur = 0;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
-    } else {
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &before), 0);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
+    std::signal(SIGXFSZ, refuse ? SIG_IGN : SIG_DFL); // a write past the limit fails instead of ending the program
+    const rlimit limit { refuse ? 0 : before.rlim_cur, before.rlim_max };
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
 }
 
 #endif
