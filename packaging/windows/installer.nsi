@@ -135,7 +135,17 @@ FunctionEnd
 Section "un.${PRODUCT} 程式"
   SectionIn RO
   !insertmacro DeleteUnlessRunning "$INSTDIR\tovira.exe"
-  Delete "$INSTDIR\uninstall.exe"
+  ; This runs from a copy of the uninstaller, started by the one in the folder, which may still be
+  ; ending and holding its file: it is tried again for up to five seconds.
+  StrCpy $0 0
+  retry_uninstaller:
+    ClearErrors
+    Delete "$INSTDIR\uninstall.exe"
+    IfErrors 0 uninstaller_deleted
+    IntOp $0 $0 + 1
+    Sleep 100
+    IntCmp $0 50 uninstaller_deleted retry_uninstaller uninstaller_deleted
+  uninstaller_deleted:
   ; Only if empty: anything the user put there stays.
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"

@@ -87,7 +87,7 @@ quiet=$(value QuietUninstallString) && uninstaller=${quiet#\"} && uninstaller=${
 wineserver -k && wineserver -w
 wine "$uninstaller" "${quiet##*\" }" >/dev/null 2>&1 || fail "$quiet exited with $?"
 wineserver -w
-[ ! -e "$program" ] || fail "left the program's folder"
+[ ! -e "$program" ] || fail "left the program's folder: $(cd "$program" && echo *)"
 [ ! -e "$shortcut" ] || fail "left the Start menu shortcut"
 [ -z "$(export_key "$uninstall_key\\Tovira")" ] || fail "left the uninstall entry"
 details_kept
