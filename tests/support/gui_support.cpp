@@ -67,10 +67,17 @@ void typeInto(QWidget* box, const QString& text)
 
 const QMimeData* copyAll(QWidget* from)
 {
-    QApplication::clipboard()->clear();
-    from->setFocus();
-    QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+    // Under Wine, the clipboard's keeper may hold it a moment (syncing it with the X display's, which
+    // other tests' programs share): a copy that found it busy and brought nothing is made again.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QApplication::clipboard()->clear();
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+        if (!QApplication::clipboard()->mimeData()->formats().isEmpty())
+            break;
+        QTest::qWait(200);
+    }
     return QApplication::clipboard()->mimeData();
 }
 
